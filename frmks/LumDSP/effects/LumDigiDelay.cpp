@@ -1,0 +1,229 @@
+#include "LumDigiDelay.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace
+{
+float smoothingCoefficient(float seconds, float rate)
+{
+    return std::exp(std::log(0.01f) / (seconds * rate));
+}
+
+int ringLength(float seconds, float rate)
+{
+    return static_cast<int>(seconds * rate);
+}
+
+// Out-of-range and non-finite samples would poison the chain; they enter as silence.
+float safeInput(float x)
+{
+    return std::fabs(x) < 1.5f ? x : 0.0f;
+}
+} // namespace
+
+LumDigiDelay::LumDigiDelay(float rate)
+    : LumDSPEffect(rate),
+      time(0.1f),
+      feedback(0.25f),
+      mix(0.5f),
+      spread(0.0f),
+      modAmount(0.0f),
+      modFreq(1.0f),
+      modType(0),
+      modRouting(1),
+      syncTempo(false),
+      syncMode(0),
+      bypassDelay(false),
+      lowpass(20000.0f),
+      highpass(10.0f),
+      engineSampleRate(rate),
+      modCentre(0.005f),
+      modDepth(0.03f)
+{
+    createRings();
+
+    initTPT(&lowpassL);
+    initTPT(&lowpassR);
+    initTPT(&highpassL);
+    initTPT(&highpassR);
+
+    lfoPhaseL = 0.0f;
+    lfoPhaseR = 0.0f;
+    smoothCoef = smoothingCoefficient(0.5f, rate);
+    modSmoothCoef = smoothingCoefficient(0.25f, rate);
+
+    smoothTimeL = time;
+    smoothTimeR = time;
+    smoothFeedback = feedback;
+    smoothModAmount = modAmount;
+    lastModOutL = 0.0f;
+    lastModOutR = 0.0f;
+
+    preModStage = nullptr;
+    delayStage = &LumDigiDelay::doDelay;
+    postModStage = &LumDigiDelay::doMod;
+    filterStage = &LumDigiDelay::doFilter;
+}
+
+LumDigiDelay::~LumDigiDelay()
+{
+    deleteRings();
+}
+
+void LumDigiDelay::createRings()
+{
+    initUniComb(&delayLineL, ringLength(delayLineSeconds, engineSampleRate));
+    initUniComb(&delayLineR, ringLength(delayLineSeconds, engineSampleRate));
+    initUniComb(&modLineL, ringLength(modLineSeconds, engineSampleRate));
+    initUniComb(&modLineR, ringLength(modLineSeconds, engineSampleRate));
+}
+
+void LumDigiDelay::deleteRings()
+{
+    for (UniComb** ring : { &delayLineL, &delayLineR, &modLineL, &modLineR })
+    {
+        if (*ring != nullptr)
+            deleteUniComb(*ring);
+        *ring = nullptr;
+    }
+}
+
+void LumDigiDelay::prepare(float rate, int maximumBlockSize)
+{
+    LumDSPEffect::prepare(rate, maximumBlockSize);
+    engineSampleRate = rate;
+    reset();
+}
+
+void LumDigiDelay::reset()
+{
+    deleteRings();
+    createRings();
+}
+
+void LumDigiDelay::applyModRouting()
+{
+    switch (modRouting)
+    {
+        case 0: preModStage = &LumDigiDelay::doMod; postModStage = nullptr; break;
+        case 1: preModStage = nullptr; postModStage = &LumDigiDelay::doMod; break;
+        case 2: preModStage = nullptr; postModStage = nullptr; break;
+        default: break;
+    }
+}
+
+void LumDigiDelay::targetDelayTimes(float& targetL, float& targetR) const
+{
+    const float spreadSeconds = 50.0f * spread / 1000.0f;
+
+    if (! syncTempo)
+    {
+        targetL = (time + 50.0f * spread) / 1000.0f;
+        targetR = (time - 50.0f * spread) / 1000.0f;
+        return;
+    }
+
+    const float exponent = time > 8.0f ? 1.0f : time;
+    const float beat = 60.0f / validBpm;
+    float unit = 0.0f;
+
+    switch (syncMode)
+    {
+        case 0: unit = beat * 0.0625f; break;
+        case 1: unit = beat * 0.09375f; break;
+        case 2: unit = beat / 24.0f; break;
+        default: break;
+    }
+
+    const float length = unit * std::pow(2.0f, exponent);
+    targetL = length + spreadSeconds;
+    targetR = length - spreadSeconds;
+}
+
+float LumDigiDelay::limitedDelaySeconds(float seconds, const UniComb* ring) const
+{
+    const float shortest = 1.0f / engineSampleRate;
+    const float longest = static_cast<float>(ring->size - 1) / engineSampleRate;
+
+    if (! (seconds >= shortest)) // NaN lands here too
+        return shortest;
+
+    return seconds > longest ? longest : seconds;
+}
+
+void LumDigiDelay::runEffect(const float* inL, const float* inR, float* outL, float* outR, int numSamples,
+                             float tempo)
+{
+    const float blockMix = mix;
+    bpm = tempo;
+
+    if (std::isfinite(tempo) && tempo > 0.0f)
+        validBpm = tempo;
+
+    applyModRouting();
+
+    for (int n = 0; n < numSamples; ++n)
+    {
+        float targetL = 0.0f;
+        float targetR = 0.0f;
+        targetDelayTimes(targetL, targetR);
+
+        smoothTimeL = smoothCoef * (smoothTimeL - targetL) + targetL;
+        smoothTimeR = smoothCoef * (smoothTimeR - targetR) + targetR;
+        smoothFeedback = smoothCoef * (smoothFeedback - feedback) + feedback;
+
+        if (std::isnan(smoothTimeL))
+            std::printf("NAN TL\n");
+
+        const float dryL = safeInput(inL[n]);
+        const float dryR = safeInput(inR[n]);
+        float wetL = dryL;
+        float wetR = dryR;
+
+        if (preModStage != nullptr)
+            (this->*preModStage)(wetL, wetR, &wetL, &wetR);
+        if (filterStage != nullptr)
+            (this->*filterStage)(wetL, wetR, &wetL, &wetR);
+        if (! bypassDelay)
+            (this->*delayStage)(wetL, wetR, &wetL, &wetR);
+        if (postModStage != nullptr)
+            (this->*postModStage)(wetL, wetR, &wetL, &wetR);
+
+        if (std::isnan(wetL))
+        {
+            wetL = 0.0f;
+            wetR = 0.0f;
+        }
+
+        outL[n] = (1.0f - blockMix) * dryL + blockMix * wetL;
+        outR[n] = (1.0f - blockMix) * dryR + blockMix * wetR;
+    }
+}
+
+void LumDigiDelay::doDelay(float inL, float inR, float* outL, float* outR)
+{
+    if (std::isnan(inL) || std::isnan(inR))
+    {
+        std::printf("NaN!");
+        inL = 0.0f;
+        inR = 0.0f;
+    }
+
+    *outL = runUniComb(delayLineL, inL, limitedDelaySeconds(smoothTimeL, delayLineL), 0.0f, smoothFeedback, 1.0f,
+                       engineSampleRate);
+    *outR = runUniComb(delayLineR, inR, limitedDelaySeconds(smoothTimeR, delayLineR), 0.0f, smoothFeedback, 1.0f,
+                       engineSampleRate);
+}
+
+void LumDigiDelay::doFilter(float inL, float inR, float* outL, float* outR)
+{
+    *outL = inL;
+    *outR = inR;
+}
+
+void LumDigiDelay::doMod(float inL, float inR, float* outL, float* outR)
+{
+    *outL = inL;
+    *outR = inR;
+}

@@ -1,0 +1,39 @@
+#include "LumTPTFilters.h"
+
+#include <cmath>
+
+void initTPT(TPTFilter* f)
+{
+    f->state = 0.0f;
+    f->coefficient = 0.0f;
+    f->cutoff = 0.0f;
+    setTPTCutoff(f, 10000.0f, 44100.0f);
+}
+
+void setTPTCutoff(TPTFilter* f, float cutoff, float sampleRate)
+{
+    if (cutoff == f->cutoff)
+        return;
+
+    const float T = 1.0f / sampleRate;
+    const float wd = 2.0f * static_cast<float>(M_PI) * cutoff;
+    const float wa = (2.0f / T) * static_cast<float>(std::tan(static_cast<double>(wd * T / 2.0f)));
+    const float g = wa * T / 2.0f;
+
+    f->coefficient = g / (1.0f + g);
+    f->cutoff = cutoff;
+}
+
+float runTPT(float* state, float x, float coefficient)
+{
+    const float v = (x - *state) * coefficient;
+    const float lp = v + *state;
+    *state = lp + v;
+    return lp;
+}
+
+float runTPT2(TPTFilter* f, int highpass, float x)
+{
+    const float lp = runTPT(&f->state, x, f->coefficient);
+    return highpass == 0 ? lp : x - lp;
+}

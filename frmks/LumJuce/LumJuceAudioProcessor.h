@@ -1,0 +1,45 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <atomic>
+
+class LumDSPEffect;
+
+// The maker's base for plug-ins: owns the parameter tree, drives one LumDSPEffect by default,
+// and keeps the program and state side shared by every product.
+class LumJuceAudioProcessor : public juce::AudioProcessor, public juce::AudioProcessorListener
+{
+public:
+    LumJuceAudioProcessor(const BusesProperties& buses, const juce::Identifier& stateType,
+                          juce::AudioProcessorValueTreeState::ParameterLayout parameterLayout);
+    ~LumJuceAudioProcessor() override;
+
+    void prepareToPlay(double sampleRate, int maximumBlockSize) override;
+    void processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    using juce::AudioProcessor::processBlock;
+
+    int getNumPrograms() override;
+    int getCurrentProgram() override;
+    void setCurrentProgram(int index) override;
+    const juce::String getProgramName(int index) override;
+    void changeProgramName(int index, const juce::String& newName) override;
+
+    void getStateInformation(juce::MemoryBlock& destData) override;
+    void setStateInformation(const void* data, int sizeInBytes) override;
+
+    void audioProcessorParameterChanged(juce::AudioProcessor* processor, int parameterIndex, float newValue) override;
+    void audioProcessorChanged(juce::AudioProcessor* processor, const juce::AudioProcessorListener::ChangeDetails& details) override;
+
+    void setProgramModified();
+
+    juce::AudioProcessorValueTreeState valueTreeState;
+
+protected:
+    LumDSPEffect* effect = nullptr;
+    juce::String presetPath;
+    std::atomic<int> currentProgram { -1 };
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(LumJuceAudioProcessor)
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "LumJuceAudioProcessor.h"
+
+#include <array>
+
+class LumDigiDelay;
+
+class VelaAudioProcessor : public LumJuceAudioProcessor
+{
+public:
+    VelaAudioProcessor();
+    ~VelaAudioProcessor() override;
+
+    const juce::String getName() const override;
+    void prepareToPlay(double sampleRate, int maximumBlockSize) override;
+    void releaseResources() override;
+    void processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    using LumJuceAudioProcessor::processBlock;
+
+    double getTailLengthSeconds() const override;
+    bool acceptsMidi() const override;
+    bool producesMidi() const override;
+    juce::AudioProcessorEditor* createEditor() override;
+    bool hasEditor() const override;
+    bool isBusesLayoutSupported(const BusesLayout& layouts) const override;
+
+    void audioProcessorParameterChanged(juce::AudioProcessor* processor, int parameterIndex, float newValue) override;
+
+    const LumDigiDelay& engine() const { return *delayEngine; }
+
+private:
+    void copyParametersToEngine();
+    float hostTempo();
+
+    LumDigiDelay* delayEngine;
+
+    // Raw values in host order, looked up once so that the audio thread does no lookups.
+    std::array<std::atomic<float>*, 14> raw {};
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(VelaAudioProcessor)
+};

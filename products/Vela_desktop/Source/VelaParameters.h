@@ -1,0 +1,19 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+// The fourteen parameters, in host order; that order is also the order of the saved state.
+namespace VelaParameters
+{
+juce::AudioProcessorValueTreeState::ParameterLayout createLayout();
+
+// Entry i of a choice list for a value truncated toward zero; "" outside the list.
+juce::String choiceText(const juce::StringArray& list, float value);
+// Position of the text in the list (exact, case-sensitive); -1 when it is not there.
+float choiceValue(const juce::StringArray& list, const juce::String& text);
+
+const juce::StringArray& modTypeNames();
+const juce::StringArray& modRoutingNames();
+const juce::StringArray& switchNames();
+const juce::StringArray& syncModeNames();
+} // namespace VelaParameters
