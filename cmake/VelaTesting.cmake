@@ -3,7 +3,5 @@
 function(vela_link_shared_code target)
     target_link_libraries(${target} PRIVATE Vela)
     target_include_directories(${target} PRIVATE $<TARGET_PROPERTY:Vela,INCLUDE_DIRECTORIES>)
-    target_compile_definitions(${target} PRIVATE
-        $<TARGET_PROPERTY:Vela,COMPILE_DEFINITIONS>
-        JUCE_STANDALONE_APPLICATION=0)
+    target_compile_definitions(${target} PRIVATE $<TARGET_PROPERTY:Vela,COMPILE_DEFINITIONS>)
 endfunction()
