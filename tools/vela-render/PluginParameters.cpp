@@ -1,0 +1,92 @@
+#include "PluginParameters.h"
+
+#include "NumberText.h"
+#include "RenderError.h"
+
+namespace
+{
+// Long enough that no host-side truncation applies.
+constexpr int fullTextLength = 1024;
+
+juce::String textAt(const juce::RangedAudioParameter& parameter, float realValue)
+{
+    return parameter.getText(parameter.convertTo0to1(realValue), fullTextLength);
+}
+
+// A number inside the range, or one of the choice texts.
+float realValueFor(const juce::RangedAudioParameter& parameter, const std::string& text)
+{
+    const auto& range = parameter.getNormalisableRange();
+    const auto id = parameter.paramID.toStdString();
+
+    if (const auto number = parseFiniteNumber(text))
+    {
+        if (*number < range.start || *number > range.end)
+            throw RenderError(id + "=" + text + " is outside its range " + formatNumber(range.start) + ".."
+                              + formatNumber(range.end));
+
+        return static_cast<float>(*number);
+    }
+
+    const auto texts = choiceTexts(parameter);
+
+    if (texts.isEmpty())
+        throw RenderError(id + " needs a number, not '" + text + "'");
+
+    // The parameter's own conversion clamps what it does not know to the first entry, so
+    // only texts it lists are handed to it.
+    if (! texts.contains(juce::String(text)))
+        throw RenderError(id + " has no value '" + text + "' (one of: " + texts.joinIntoString(", ").toStdString()
+                          + ")");
+
+    return range.convertFrom0to1(parameter.getValueForText(juce::String(text)));
+}
+} // namespace
+
+std::vector<juce::RangedAudioParameter*> rangedParameters(juce::AudioProcessor& processor)
+{
+    std::vector<juce::RangedAudioParameter*> parameters;
+
+    for (auto* parameter : processor.getParameters())
+        if (auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter))
+            parameters.push_back(ranged);
+
+    return parameters;
+}
+
+juce::StringArray choiceTexts(const juce::RangedAudioParameter& parameter)
+{
+    const auto& range = parameter.getNormalisableRange();
+
+    if (range.interval != 1.0f)
+        return {};
+
+    juce::StringArray texts;
+
+    for (float step = range.start; step <= range.end; step += 1.0f)
+    {
+        const auto text = textAt(parameter, step);
+
+        // A step that reads as its own number marks a plain numeric parameter.
+        if (parseFiniteNumber(text.toStdString()) == static_cast<double>(step))
+            return {};
+
+        texts.add(text);
+    }
+
+    return texts;
+}
+
+void applySetting(juce::AudioProcessor& processor, const ParameterSetting& setting)
+{
+    for (auto* parameter : rangedParameters(processor))
+    {
+        if (parameter->paramID.toStdString() == setting.id)
+        {
+            parameter->setValueNotifyingHost(parameter->convertTo0to1(realValueFor(*parameter, setting.value)));
+            return;
+        }
+    }
+
+    throw RenderError("unknown parameter '" + setting.id + "' (see --list-params)");
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "RenderOptions.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <vector>
+
+// The processor's parameters as the tool sees them: ranged, with real values in their own units.
+std::vector<juce::RangedAudioParameter*> rangedParameters(juce::AudioProcessor& processor);
+
+// The texts of a parameter that picks from a list, one per step; empty for a numeric parameter.
+juce::StringArray choiceTexts(const juce::RangedAudioParameter& parameter);
+
+// Sets a real value, or a choice text. Throws RenderError for an unknown id or a value the parameter cannot take.
+void applySetting(juce::AudioProcessor& processor, const ParameterSetting& setting);
