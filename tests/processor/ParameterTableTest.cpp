@@ -1,0 +1,191 @@
+#include "PluginProcessor.h"
+#include "VelaParameters.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+struct ParameterRow
+{
+    const char* id;
+    const char* name;
+    float start;
+    float end;
+    float interval;
+    float skew;
+    float defaultValue;
+};
+
+const ParameterRow table[] = {
+    { "time", "Time", 0.0f, 2000.0f, 1.0f, 1.0f, 250.0f },
+    { "feedback", "Feedback", 0.0f, 100.0f, 1.0f, 1.0f, 50.0f },
+    { "spread", "Spread", 0.0f, 100.0f, 1.0f, 1.0f, 0.0f },
+    { "lowpass", "Lowpass", 10.0f, 20000.0f, 0.1f, 0.5f, 15000.0f },
+    { "highpass", "Highpass", 10.0f, 20000.0f, 0.1f, 0.5f, 10.0f },
+    { "mix", "Mix", 0.0f, 100.0f, 1.0f, 1.0f, 50.0f },
+    { "modAmount", "Mod Amount", 0.0f, 100.0f, 1.0f, 1.0f, 50.0f },
+    { "modFreq", "Mod Freq", 0.0f, 5.0f, 0.01f, 0.5f, 0.25f },
+    { "modFeedback", "Mod Feedback", 0.0f, 100.0f, 1.0f, 1.0f, 50.0f },
+    { "modType", "Mod Type", 0.0f, 6.0f, 1.0f, 1.0f, 0.0f },
+    { "modRouting", "Mod Routing", 0.0f, 2.0f, 1.0f, 1.0f, 0.0f },
+    { "syncTempo", "Tempo Sync", 0.0f, 1.0f, 1.0f, 1.0f, 0.0f },
+    { "syncMode", "Sync Mode", 0.0f, 2.0f, 1.0f, 1.0f, 0.0f },
+    { "bypassDelay", "Bypass Delay", 0.0f, 1.0f, 1.0f, 1.0f, 0.0f },
+};
+
+class Processor : public ::testing::Test
+{
+protected:
+    juce::RangedAudioParameter& parameter(const char* id) { return *processor.valueTreeState.getParameter(id); }
+
+    VelaAudioProcessor processor;
+};
+} // namespace
+
+TEST_F(Processor, IdentityValues)
+{
+    EXPECT_EQ(processor.getName(), "Vela");
+    EXPECT_FALSE(processor.acceptsMidi());
+    EXPECT_FALSE(processor.producesMidi());
+    EXPECT_TRUE(processor.hasEditor());
+    EXPECT_EQ(processor.getTailLengthSeconds(), 0.0);
+    EXPECT_EQ(processor.getLatencySamples(), 0);
+    EXPECT_EQ(processor.getBus(true, 0)->getName(), "Input");
+    EXPECT_EQ(processor.getBus(false, 0)->getName(), "Output");
+    EXPECT_EQ(processor.getTotalNumInputChannels(), 2);
+    EXPECT_EQ(processor.getTotalNumOutputChannels(), 2);
+    EXPECT_EQ(processor.valueTreeState.state.getType().toString(), "Vela");
+}
+
+TEST(ProcessorConstruction, PrintsTheInitDiagnostic)
+{
+    ::testing::internal::CaptureStdout();
+    std::unique_ptr<juce::AudioProcessor> created(createPluginFilter());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "init");
+    EXPECT_NE(dynamic_cast<VelaAudioProcessor*>(created.get()), nullptr);
+}
+
+TEST_F(Processor, FourteenParametersInHostOrder)
+{
+    const auto& parameters = processor.getParameters();
+    ASSERT_EQ(parameters.size(), 14);
+
+    for (int i = 0; i < parameters.size(); ++i)
+    {
+        const ParameterRow& row = table[i];
+        auto* p = dynamic_cast<juce::RangedAudioParameter*>(parameters[i]);
+        ASSERT_NE(p, nullptr);
+        const auto& range = p->getNormalisableRange();
+
+        EXPECT_EQ(p->paramID, row.id) << i;
+        EXPECT_EQ(p->getName(100), row.name) << row.id;
+        EXPECT_EQ(p->getLabel(), "") << row.id;
+        EXPECT_EQ(range.start, row.start) << row.id;
+        EXPECT_EQ(range.end, row.end) << row.id;
+        EXPECT_FLOAT_EQ(range.interval, row.interval) << row.id;
+        EXPECT_FLOAT_EQ(range.skew, row.skew) << row.id;
+        EXPECT_FALSE(range.symmetricSkew) << row.id;
+        EXPECT_FLOAT_EQ(range.convertFrom0to1(p->getDefaultValue()), row.defaultValue) << row.id;
+        EXPECT_FLOAT_EQ(processor.valueTreeState.getRawParameterValue(row.id)->load(), row.defaultValue) << row.id;
+        EXPECT_TRUE(p->isAutomatable()) << row.id;
+        EXPECT_FALSE(p->isMetaParameter()) << row.id;
+    }
+}
+
+TEST_F(Processor, ChoiceValuesShowTheirTexts)
+{
+    struct Case
+    {
+        const char* id;
+        float value;
+        const char* text;
+    };
+
+    const Case cases[] = {
+        { "modType", 0.0f, "Chorus" },    { "modType", 3.0f, "Pan" },     { "modType", 6.0f, "Delay" },
+        { "modRouting", 2.0f, "Bypass" }, { "syncTempo", 1.0f, "On" },    { "syncMode", 1.0f, "Dotted" },
+        { "syncMode", 2.0f, "Triplet" },  { "bypassDelay", 0.0f, "Off" },
+    };
+
+    for (const Case& c : cases)
+    {
+        auto& p = parameter(c.id);
+        const float normalised = (c.value - p.getNormalisableRange().start)
+                                 / (p.getNormalisableRange().end - p.getNormalisableRange().start);
+        EXPECT_EQ(p.getText(normalised, 100), c.text) << c.id << " at " << c.value;
+    }
+}
+
+TEST(ChoiceText, TruncatesTowardZeroAndIsEmptyOutsideTheList)
+{
+    const auto& modes = VelaParameters::syncModeNames();
+    EXPECT_EQ(VelaParameters::choiceText(modes, 1.9f), "Dotted");
+    EXPECT_EQ(VelaParameters::choiceText(modes, -0.5f), "Normal");
+    EXPECT_EQ(VelaParameters::choiceText(modes, 3.0f), "");
+    EXPECT_EQ(VelaParameters::choiceText(modes, -1.0f), "");
+    EXPECT_EQ(VelaParameters::choiceText(VelaParameters::modTypeNames(), 7.0f), "");
+}
+
+TEST_F(Processor, ChoiceTextsConvertToPositionsExactly)
+{
+    struct Case
+    {
+        const char* id;
+        const char* text;
+        float value; // real value before the tree limits it
+    };
+
+    const Case cases[] = {
+        { "modType", "Delay", 6.0f },     { "modType", "delay", -1.0f },  { "modType", "Chorus", 0.0f },
+        { "modRouting", "Bypass", 2.0f }, { "syncTempo", "On", 1.0f },    { "syncMode", "Triplet", 2.0f },
+        { "bypassDelay", "off", -1.0f },  { "syncMode", "", -1.0f },
+    };
+
+    for (const Case& c : cases)
+    {
+        auto& p = parameter(c.id);
+        const float limited = juce::jlimit(p.getNormalisableRange().start, p.getNormalisableRange().end, c.value);
+        EXPECT_FLOAT_EQ(p.convertFrom0to1(p.getValueForText(c.text)), limited) << c.id << " '" << c.text << "'";
+    }
+}
+
+TEST_F(Processor, NumericParametersShowTheTreeDefaultText)
+{
+    EXPECT_EQ(parameter("time").getCurrentValueAsText(), "250");
+    EXPECT_EQ(parameter("modFreq").getCurrentValueAsText(), "0.25");
+    EXPECT_EQ(parameter("lowpass").getCurrentValueAsText(), "15000.0");
+}
+
+TEST_F(Processor, BusLayouts)
+{
+    using Set = juce::AudioChannelSet;
+
+    struct Case
+    {
+        const char* name;
+        Set input;
+        Set output;
+        bool accepted;
+    };
+
+    const Case cases[] = {
+        { "stereo", Set::stereo(), Set::stereo(), true },
+        { "mono", Set::mono(), Set::mono(), true },
+        { "stereo in, mono out", Set::stereo(), Set::mono(), false },
+        { "mono in, stereo out", Set::mono(), Set::stereo(), false },
+        { "surround", Set::create5point1(), Set::create5point1(), false },
+        { "quadraphonic", Set::quadraphonic(), Set::quadraphonic(), false },
+        { "disabled input", Set::disabled(), Set::stereo(), false },
+        { "disabled both", Set::disabled(), Set::disabled(), false },
+    };
+
+    for (const Case& c : cases)
+    {
+        juce::AudioProcessor::BusesLayout layout;
+        layout.inputBuses.add(c.input);
+        layout.outputBuses.add(c.output);
+        EXPECT_EQ(processor.checkBusesLayoutSupported(layout), c.accepted) << c.name;
+    }
+}
