@@ -1,0 +1,130 @@
+// Every way of asking for something impossible ends the same way: exit status 2, one line on stderr
+// that names the problem, and no output file, not even a partial one.
+#include "ScratchFolder.h"
+#include "TestWavFiles.h"
+#include "ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct BadCall
+{
+    const char* name;
+    std::vector<std::string> args; // "{stereo}" and the like stand for the fixture's files
+    const char* complaint;         // part of the message that says what was wrong
+};
+
+void PrintTo(const BadCall& call, std::ostream* out)
+{
+    *out << call.name;
+}
+
+class RenderErrors : public ::testing::TestWithParam<BadCall>
+{
+protected:
+    void SetUp() override
+    {
+        const auto stereo = silenceWithClicks(2, 44100.0, 0.1, { { 0, 0.05, 0.5f } });
+        writeWav(scratch.file("stereo.wav"), 44100.0, stereo);
+        writeWav(scratch.file("three.wav"), 44100.0, silenceWithClicks(3, 44100.0, 0.1, {}));
+        writeChannellessWav(scratch.file("none.wav"));
+        scratch.file("text.wav").replaceWithText("not audio at all\n");
+        scratch.file("folder").createDirectory();
+        before = scratch.names();
+    }
+
+    std::vector<std::string> expand(const std::vector<std::string>& args) const
+    {
+        static const std::pair<const char*, const char*> placeholders[] = {
+            { "{stereo}", "stereo.wav" }, { "{three}", "three.wav" },     { "{none}", "none.wav" },
+            { "{text}", "text.wav" },     { "{missing}", "missing.wav" }, { "{out}", "out.wav" },
+            { "{folder}", "folder" },
+        };
+
+        std::vector<std::string> expanded;
+
+        for (juce::String arg : args)
+        {
+            for (const auto& [token, name] : placeholders)
+                arg = arg.replace(token, scratch.file(name).getFullPathName());
+
+            expanded.push_back(arg.toStdString());
+        }
+
+        return expanded;
+    }
+
+    ScratchFolder scratch;
+    juce::StringArray before;
+};
+
+TEST_P(RenderErrors, FailsWithOneLineAndNoOutput)
+{
+    const auto run = runRenderTool(expand(GetParam().args));
+
+    EXPECT_EQ(run.exitCode, 2);
+    ASSERT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_NE(run.err.find(GetParam().complaint), std::string::npos) << run.err;
+    EXPECT_EQ(scratch.names(), before) << "a file was left behind";
+}
+
+// clang-format off
+const BadCall badCalls[] = {
+    { "NoArguments",           {},                                                  "expected an input and an output" },
+    { "OnlyInput",             { "{stereo}" },                                      "expected an input and an output" },
+    { "ThreeFiles",            { "{stereo}", "{out}", "{out}" },                    "expected an input and an output" },
+    { "MissingInput",          { "{missing}", "{out}" },                            "no such input file" },
+    { "InputIsFolder",         { "{folder}", "{out}" },                             "no such input file" },
+    { "NotAWav",               { "{text}", "{out}" },                               "is not a WAV file" },
+    { "NoChannels",            { "{none}", "{out}" },                               "is not a WAV file" },
+    { "ThreeChannels",         { "{three}", "{out}" },                              "has 3 channels" },
+    { "OutputInMissingFolder", { "{stereo}", "{missing}/out.wav" },                 "cannot write" },
+    { "OutputIsFolder",        { "{stereo}", "{folder}" },                          "is a folder" },
+    { "UnknownParameter",      { "{stereo}", "{out}", "--set", "colour=3" },        "unknown parameter 'colour'" },
+    { "ValueNotANumber",       { "{stereo}", "{out}", "--set", "time=long" },       "time needs a number" },
+    { "ValueWithUnit",         { "{stereo}", "{out}", "--set", "time=300ms" },      "time needs a number" },
+    { "ValueAboveRange",       { "{stereo}", "{out}", "--set", "time=2001" },       "outside its range 0..2000" },
+    { "ValueBelowRange",       { "{stereo}", "{out}", "--set", "feedback=-1" },     "outside its range 0..100" },
+    { "ChoiceAboveRange",      { "{stereo}", "{out}", "--set", "modType=7" },       "outside its range 0..6" },
+    { "UnknownChoiceText",     { "{stereo}", "{out}", "--set", "modType=Wobble" },  "modType has no value 'Wobble'" },
+    { "ChoiceTextWrongCase",   { "{stereo}", "{out}", "--set", "syncTempo=on" },    "syncTempo has no value 'on'" },
+    { "SettingWithoutEquals",  { "{stereo}", "{out}", "--set", "time" },            "--set needs id=value" },
+    { "SettingWithoutValue",   { "{stereo}", "{out}", "--set", "time=" },           "--set needs id=value" },
+    { "SettingWithoutId",      { "{stereo}", "{out}", "--set", "=5" },              "--set needs id=value" },
+    { "BpmZero",               { "{stereo}", "{out}", "--bpm", "0" },               "--bpm needs" },
+    { "BpmNegative",           { "{stereo}", "{out}", "--bpm", "-120" },            "--bpm needs" },
+    { "BpmNotFinite",          { "{stereo}", "{out}", "--bpm", "inf" },             "--bpm needs" },
+    { "BpmNotANumber",         { "{stereo}", "{out}", "--bpm", "nan" },             "--bpm needs" },
+    { "BlockZero",             { "{stereo}", "{out}", "--block", "0" },             "--block needs" },
+    { "BlockNegative",         { "{stereo}", "{out}", "--block", "-64" },           "--block needs" },
+    { "BlockFraction",         { "{stereo}", "{out}", "--block", "64.5" },          "--block needs" },
+    { "TailNegative",          { "{stereo}", "{out}", "--tail", "-1" },             "--tail needs" },
+    { "TailNotANumber",        { "{stereo}", "{out}", "--tail", "long" },           "--tail needs" },
+    { "OptionMissingValue",    { "{stereo}", "{out}", "--tail" },                   "--tail needs a value" },
+    { "UnknownOption",         { "{stereo}", "{out}", "--gain", "2" },              "unknown option --gain" },
+    { "Preset",                { "{stereo}", "{out}", "--preset", "{stereo}" },     "not yet supported" },
+    { "ListWithFiles",         { "--list-params", "{stereo}", "{out}" },            "--list-params takes no other" },
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(BadCalls, RenderErrors, ::testing::ValuesIn(badCalls),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+TEST(RenderErrorsOverExistingOutput, LeaveItAsItWas)
+{
+    ScratchFolder scratch;
+    const auto input = scratch.file("in.wav");
+    const auto output = scratch.file("out.wav");
+    writeWav(input, 44100.0, silenceWithClicks(1, 44100.0, 0.1, {}));
+    output.replaceWithText("an earlier render");
+
+    const auto run = runRenderTool({ input.getFullPathName().toStdString(), output.getFullPathName().toStdString(),
+                                     "--set", "time=9999" });
+
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(output.loadFileAsString(), "an earlier render");
+    EXPECT_EQ(scratch.names(), juce::StringArray({ "in.wav", "out.wav" }));
+}
+} // namespace

@@ -1,0 +1,174 @@
+// Renders that should work: the file comes back in the input's shape, and the processor really heard
+// the settings, the tempo and every block of the input.
+#include "ScratchFolder.h"
+#include "TestWavFiles.h"
+#include "ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+struct Rendered
+{
+    ToolRun run;
+    std::optional<WavContents> output;
+};
+
+Rendered render(const juce::AudioBuffer<float>& input, double sampleRate, const std::vector<std::string>& options)
+{
+    ScratchFolder scratch;
+    const auto in = scratch.file("in.wav");
+    const auto out = scratch.file("out.wav");
+    writeWav(in, sampleRate, input);
+
+    std::vector<std::string> args { in.getFullPathName().toStdString(), out.getFullPathName().toStdString() };
+    args.insert(args.end(), options.begin(), options.end());
+
+    Rendered rendered;
+    rendered.run = runRenderTool(args);
+    rendered.output = readWav(out);
+    return rendered;
+}
+
+// The wet signal alone, one clean repeat, no modulation: an input click comes back once, delayed.
+const std::vector<std::string> singleEcho { "--set", "mix=100", "--set", "feedback=0", "--set", "modRouting=Bypass" };
+
+std::vector<std::string> with(std::vector<std::string> options, const std::vector<std::string>& more)
+{
+    options.insert(options.end(), more.begin(), more.end());
+    return options;
+}
+
+int loudestSample(const juce::AudioBuffer<float>& audio, int channel)
+{
+    const auto* samples = audio.getReadPointer(channel);
+    return static_cast<int>(std::max_element(samples, samples + audio.getNumSamples(),
+                                             [](float a, float b) { return std::abs(a) < std::abs(b); })
+                            - samples);
+}
+
+// The echo of a click comes back whole around where it should, and nothing comes out before it. The delay
+// time may still sit a fraction of a sample off after its glide, which spreads the echo over two samples.
+void expectEchoAt(const juce::AudioBuffer<float>& audio, int channel, double seconds, double sampleRate)
+{
+    const int expected = juce::roundToInt(seconds * sampleRate);
+    const int loudest = loudestSample(audio, channel);
+
+    float around = 0.0f;
+    for (int i = expected - 2; i <= expected + 2; ++i)
+        around += std::abs(audio.getSample(channel, i));
+
+    EXPECT_NEAR(loudest, expected, 1) << "channel " << channel;
+    EXPECT_GT(around, 0.4f) << "channel " << channel;
+    EXPECT_LT(audio.getMagnitude(channel, 0, expected - 2), 0.01f) << "channel " << channel;
+}
+
+struct EchoCase
+{
+    const char* name;
+    int channels;
+    double sampleRate;
+    std::vector<Click> clicks; // the delay time glides in from its start value for about half a second
+};
+
+void PrintTo(const EchoCase& echoCase, std::ostream* out)
+{
+    *out << echoCase.name;
+}
+
+class EchoRender : public ::testing::TestWithParam<EchoCase>
+{
+};
+
+TEST_P(EchoRender, KeepsTheFileShapeAndDelaysEachChannel)
+{
+    const auto& shape = GetParam();
+    const double inputSeconds = 1.5;
+    const double tailSeconds = 0.25;
+
+    const auto result = render(silenceWithClicks(shape.channels, shape.sampleRate, inputSeconds, shape.clicks),
+                               shape.sampleRate, with(singleEcho, { "--set", "time=10", "--tail", "0.25" }));
+
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.err;
+    EXPECT_EQ(result.run.err, "");
+    ASSERT_TRUE(result.output.has_value());
+
+    const auto& output = *result.output;
+    EXPECT_EQ(output.sampleRate, shape.sampleRate);
+    EXPECT_EQ(output.channels, shape.channels);
+    EXPECT_EQ(output.bitsPerSample, 32);
+    EXPECT_TRUE(output.isFloat);
+    EXPECT_EQ(output.audio.getNumSamples(), juce::roundToInt((inputSeconds + tailSeconds) * shape.sampleRate));
+
+    for (const auto& click : shape.clicks)
+        expectEchoAt(output.audio, click.channel, click.seconds + 0.010, shape.sampleRate);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Layouts, EchoRender, ::testing::Values(
+    EchoCase { "Mono",   1, 44100.0, { { 0, 1.0, 0.5f } } },
+    EchoCase { "Stereo", 2, 48000.0, { { 0, 1.0, 0.5f }, { 1, 1.2, -0.5f } } }),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+// clang-format on
+
+TEST(TempoRender, SyncedDelayFollowsTheBpmOption)
+{
+    // time=3 in sync mode Normal is a sixteenth note times 2^3: half a beat.
+    const auto synced = with(singleEcho, { "--set", "syncTempo=On", "--set", "syncMode=Normal", "--set", "time=3" });
+
+    for (const auto& [bpm, echoSeconds] : { std::pair { "60", 0.5 }, std::pair { "150", 0.2 } })
+    {
+        SCOPED_TRACE(std::string("--bpm ") + bpm);
+        const auto result = render(silenceWithClicks(1, 44100.0, 1.8, { { 0, 1.0, 0.5f } }), 44100.0,
+                                   with(synced, { "--bpm", bpm }));
+
+        ASSERT_EQ(result.run.exitCode, 0) << result.run.err;
+        ASSERT_TRUE(result.output.has_value());
+        expectEchoAt(result.output->audio, 0, 1.0 + echoSeconds, 44100.0);
+    }
+}
+
+TEST(BlockRender, BlockSizeDoesNotChangeTheResult)
+{
+    // Feedback on, so that a misplaced block would also show in the later repeats.
+    const auto input = silenceWithClicks(2, 44100.0, 0.6, { { 0, 0.01, 0.5f }, { 1, 0.33, 0.4f } });
+    const std::vector<std::string> echoes { "--set", "time=40", "--set", "feedback=60", "--tail", "0.1" };
+
+    const auto reference = render(input, 44100.0, with(echoes, { "--block", "4096" }));
+    ASSERT_TRUE(reference.output.has_value()) << reference.run.err;
+
+    for (const char* block : { "1", "37", "512" })
+    {
+        SCOPED_TRACE(std::string("--block ") + block);
+        const auto result = render(input, 44100.0, with(echoes, { "--block", block }));
+        ASSERT_TRUE(result.output.has_value()) << result.run.err;
+
+        const auto& expected = reference.output->audio;
+        const auto& actual = result.output->audio;
+        ASSERT_EQ(actual.getNumSamples(), expected.getNumSamples());
+
+        for (int channel = 0; channel < expected.getNumChannels(); ++channel)
+            for (int i = 0; i < expected.getNumSamples(); ++i)
+                ASSERT_EQ(actual.getSample(channel, i), expected.getSample(channel, i))
+                    << "channel " << channel << ", sample " << i;
+    }
+}
+
+TEST(SettingRender, AcceptsNumbersAndChoiceTextsAtTheirLimits)
+{
+    const auto input = silenceWithClicks(2, 44100.0, 0.1, { { 0, 0.01, 0.5f } });
+
+    for (const char* setting : { "modType=Phaser", "modType=6", "syncTempo=On", "syncMode=Triplet", "time=0",
+                                 "time=2000", "lowpass=10", "modFreq=5" })
+    {
+        SCOPED_TRACE(setting);
+        const auto result = render(input, 44100.0, { "--set", setting });
+
+        EXPECT_EQ(result.run.exitCode, 0) << result.run.err;
+        EXPECT_TRUE(result.output.has_value());
+    }
+}
+} // namespace
