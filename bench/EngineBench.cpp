@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace
@@ -11,7 +12,10 @@ namespace
 constexpr float rate = 44100.0f;
 constexpr int blockSize = 512;
 
-void configure(LumDigiDelay& engine, bool synced)
+constexpr int modulationBypassed = -1;
+const char* const typeNames[] = { "Chorus", "Vibrato", "Flanger", "Pan", "Phaser", "Tremolo", "Delay" };
+
+void configure(LumDigiDelay& engine, bool synced, int modType)
 {
     engine.time = synced ? 3.0f : 250.0f;
     engine.syncTempo = synced;
@@ -23,14 +27,21 @@ void configure(LumDigiDelay& engine, bool synced)
     engine.modAmount = 0.5f;
     engine.modFreq = 0.25f;
     engine.modFeedback = 0.5f;
-    engine.modRouting = 0;
+    engine.modType = modType == modulationBypassed ? 0 : modType;
+    engine.modRouting = modType == modulationBypassed ? 2 : 0;
 }
 
-void engineBlocks(benchmark::State& state, bool synced)
+// Arguments: synced (0 or 1), modulation type routed Pre (or -1: modulation bypassed, filters and delay only).
+void BM_Engine(benchmark::State& state)
 {
+    const bool synced = state.range(0) != 0;
+    const int modType = static_cast<int>(state.range(1));
+    state.SetLabel(std::string(synced ? "synced" : "free") + ", "
+                   + (modType == modulationBypassed ? "no modulation" : typeNames[modType]));
+
     LumDigiDelay engine(rate);
     engine.prepare(rate, blockSize);
-    configure(engine, synced);
+    configure(engine, synced, modType);
 
     std::vector<float> left(blockSize), right(blockSize);
     for (int n = 0; n < blockSize; ++n)
@@ -51,16 +62,14 @@ void engineBlocks(benchmark::State& state, bool synced)
         static_cast<double>(state.iterations() * blockSize), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_EngineFree(benchmark::State& state)
+void engineArguments(benchmark::internal::Benchmark* bench)
 {
-    engineBlocks(state, false);
-}
-
-void BM_EngineSynced(benchmark::State& state)
-{
-    engineBlocks(state, true);
+    for (int synced : { 0, 1 })
+        bench->Args({ synced, modulationBypassed });
+    for (int type = 0; type < 7; ++type)
+        bench->Args({ 0, type });
+    bench->Args({ 1, 0 });
 }
 } // namespace
 
-BENCHMARK(BM_EngineFree);
-BENCHMARK(BM_EngineSynced);
+BENCHMARK(BM_Engine)->Apply(engineArguments);

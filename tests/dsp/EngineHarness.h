@@ -12,11 +12,14 @@ struct EngineHarness
     static constexpr float rate = 44100.0f;
     static constexpr int settleSamples = 3 * 44100; // the smoothers close all but ~1e-12 of a step
 
-    EngineHarness()
+    // By default the filter slot is emptied so that the delay stage can be looked at alone.
+    explicit EngineHarness(bool withFilters = false)
     {
         engine.mix = 1.0f;
         engine.feedback = 0.0f;
         engine.modRouting = 2;
+        if (! withFilters)
+            engine.filterStage = nullptr;
     }
 
     void process(std::vector<float>& left, std::vector<float>& right, float bpm = 120.0f, int blockSize = 512)

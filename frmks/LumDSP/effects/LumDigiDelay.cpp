@@ -1,10 +1,29 @@
 #include "LumDigiDelay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace
 {
+constexpr float twoPi = 6.283185307f;
+
+// The phaser's allpass turns unstable once its frequency reaches half the sample rate.
+constexpr float highestPhaserRatio = 0.49f;
+
+enum ModType
+{
+    chorus, vibrato, flanger, pan, phaser, tremolo, delayType
+};
+
+float advancePhase(float phase, float increment)
+{
+    phase += increment;
+    if (phase >= twoPi)
+        phase -= twoPi;
+    return phase;
+}
+
 float smoothingCoefficient(float seconds, float rate)
 {
     return std::exp(std::log(0.01f) / (seconds * rate));
@@ -107,6 +126,12 @@ void LumDigiDelay::prepare(float rate, int maximumBlockSize)
     LumDSPEffect::prepare(rate, maximumBlockSize);
     engineSampleRate = rate;
     reset();
+
+    // The coefficient cache is keyed on the cutoff alone; a new rate needs new coefficients.
+    forceTPTCutoff(&lowpassL, lowpass, rate);
+    forceTPTCutoff(&lowpassR, lowpass, rate);
+    forceTPTCutoff(&highpassL, highpass, rate);
+    forceTPTCutoff(&highpassR, highpass, rate);
 }
 
 void LumDigiDelay::reset()
@@ -231,12 +256,97 @@ void LumDigiDelay::doDelay(float inL, float inR, float* outL, float* outR)
 
 void LumDigiDelay::doFilter(float inL, float inR, float* outL, float* outR)
 {
-    *outL = inL;
-    *outR = inR;
+    setTPTCutoff(&lowpassL, lowpass, engineSampleRate);
+    setTPTCutoff(&lowpassR, lowpass, engineSampleRate);
+    setTPTCutoff(&highpassL, highpass, engineSampleRate);
+    setTPTCutoff(&highpassR, highpass, engineSampleRate);
+
+    const float highL = runTPT2(&highpassL, 1, inL);
+    const float highR = runTPT2(&highpassR, 1, inR);
+
+    *outL = runTPT2(&lowpassL, 0, highL);
+    *outR = runTPT2(&lowpassR, 0, highR);
+}
+
+void LumDigiDelay::setModLineShape()
+{
+    switch (modType)
+    {
+        case chorus: modCentre = 0.005f; modDepth = 0.03f; break;
+        case vibrato: modCentre = 0.001f; modDepth = 0.003f; break;
+        case flanger: modCentre = 0.001f; modDepth = 0.002f; break;
+        default: break;
+    }
+}
+
+float LumDigiDelay::phaserCoefficient(float amount, float lfoL) const
+{
+    const float frequency = 40.0f + 5000.0f * amount - 5000.0f * amount * lfoL;
+    const float usable = std::min(frequency, highestPhaserRatio * engineSampleRate);
+    const float t = std::tan(static_cast<float>(M_PI) * usable / engineSampleRate);
+    return (t - 1.0f) / (t + 1.0f);
+}
+
+void LumDigiDelay::runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL,
+                               float* outR)
+{
+    *outL = runUniComb(modLineL, inL, limitedDelaySeconds(delayL, modLineL), weights.blend, weights.feedback,
+                       weights.feedforward, engineSampleRate);
+    *outR = runUniComb(modLineR, inR, limitedDelaySeconds(delayR, modLineR), weights.blend, weights.feedback,
+                       weights.feedforward, engineSampleRate);
 }
 
 void LumDigiDelay::doMod(float inL, float inR, float* outL, float* outR)
 {
-    *outL = inL;
-    *outR = inR;
+    smoothModAmount = glide(smoothModAmount, modAmount, modSmoothCoef);
+    const float amount = smoothModAmount;
+
+    setModLineShape();
+
+    const float lfoL = std::sin(lfoPhaseL);
+    const float lfoR = std::cos(lfoPhaseR);
+    const float increment = twoPi * modFreq / engineSampleRate;
+    lfoPhaseL = advancePhase(lfoPhaseL, increment);
+    lfoPhaseR = advancePhase(lfoPhaseR, increment);
+
+    const float mL = amount * lfoL;
+    const float mR = amount * lfoR;
+    const float delayL = modCentre + std::fabs(modDepth * mL);
+    const float delayR = modCentre + std::fabs(modDepth * mR);
+
+    float yL = 0.0f;
+    float yR = 0.0f;
+
+    switch (modType)
+    {
+        case chorus: runModLines(inL, inR, delayL, delayR, { 1.0f, 0.0f, 0.7f }, &yL, &yR); break;
+        case vibrato: runModLines(inL, inR, delayL, delayR, { 0.0f, 0.0f, 1.0f }, &yL, &yR); break;
+        case flanger: runModLines(inL, inR, delayL, delayR, { 0.7f, modFeedback, 0.7f }, &yL, &yR); break;
+        case pan:
+            yL = (1.0f - amount) * inL + mL * inL;
+            yR = (1.0f - amount) * inR + mR * inR;
+            break;
+        case phaser:
+        {
+            const float a = phaserCoefficient(amount, lfoL);
+            const float oneSample = 1.0f / engineSampleRate;
+            runModLines(inL - modFeedback * lastModOutR, inR - modFeedback * lastModOutL, oneSample, oneSample,
+                        { a, -a, 1.0f }, &yL, &yR);
+            break;
+        }
+        case tremolo:
+            yL = (1.0f - amount) * inL + mL * inL;
+            yR = (1.0f - amount) * inR + mL * inR;
+            break;
+        case delayType:
+            runModLines(inL, inR, delayL + smoothTimeL / 2.0f, delayR + smoothTimeR / 2.0f,
+                        { 1.0f, modFeedback, 1.0f }, &yL, &yR);
+            break;
+        default: break;
+    }
+
+    lastModOutL = yL;
+    lastModOutR = yR;
+    *outL = yL;
+    *outR = yR;
 }

@@ -76,9 +76,21 @@ public:
     float validBpm = 120.0f;
 
 private:
+    // How a modulation line weighs its input and its delayed signal (see runUniComb).
+    struct LineWeights
+    {
+        float blend;
+        float feedback;
+        float feedforward;
+    };
+
+    void runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL, float* outR);
     void createRings();
     void deleteRings();
     void applyModRouting();
     void targetDelayTimes(float& targetL, float& targetR) const;
+    // Every read stays inside its ring: between one sample and the ring length less one sample.
     float limitedDelaySeconds(float seconds, const UniComb* ring) const;
+    void setModLineShape();
+    float phaserCoefficient(float amount, float lfoL) const;
 };

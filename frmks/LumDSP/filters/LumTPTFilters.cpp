@@ -1,6 +1,13 @@
 #include "LumTPTFilters.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace
+{
+// At half the sample rate and above the prewarped coefficient leaves (0, 1) and the filter runs away.
+constexpr float highestCutoffRatio = 0.49f;
+} // namespace
 
 void initTPT(TPTFilter* f)
 {
@@ -15,8 +22,14 @@ void setTPTCutoff(TPTFilter* f, float cutoff, float sampleRate)
     if (cutoff == f->cutoff)
         return;
 
+    forceTPTCutoff(f, cutoff, sampleRate);
+}
+
+void forceTPTCutoff(TPTFilter* f, float cutoff, float sampleRate)
+{
     const float T = 1.0f / sampleRate;
-    const float wd = 2.0f * static_cast<float>(M_PI) * cutoff;
+    const float usableCutoff = std::min(cutoff, highestCutoffRatio * sampleRate);
+    const float wd = 2.0f * static_cast<float>(M_PI) * usableCutoff;
     const float wa = (2.0f / T) * static_cast<float>(std::tan(static_cast<double>(wd * T / 2.0f)));
     const float g = wa * T / 2.0f;
 
