@@ -1,10 +1,24 @@
 #include "ScratchFolder.h"
 
-ScratchFolder::ScratchFolder()
-    : folder(juce::File::getSpecialLocation(juce::File::tempDirectory).getNonexistentChildFile("vela-render-test", ""))
+#include <stdexcept>
+#include <stdlib.h>
+
+namespace
 {
-    folder.createDirectory();
+// mkdtemp picks the name and creates the folder in one step, so tests running side by side never share one.
+juce::File makeUniqueFolder()
+{
+    const auto base = juce::File::getSpecialLocation(juce::File::tempDirectory).getChildFile("vela-render-test-XXXXXX");
+    std::string path = base.getFullPathName().toStdString();
+
+    if (mkdtemp(path.data()) == nullptr)
+        throw std::runtime_error("cannot create a folder like " + path);
+
+    return juce::File(path);
 }
+} // namespace
+
+ScratchFolder::ScratchFolder() : folder(makeUniqueFolder()) {}
 
 ScratchFolder::~ScratchFolder()
 {

@@ -3,23 +3,44 @@
 #include <juce_core/juce_core.h>
 
 #include <fcntl.h>
+#include <stdexcept>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace
 {
-int openForChild(const juce::File& file, int flags)
+// An unnamed file for one of the child's output streams: files rather than pipes, so that a chatty
+// stream can never block the tool, and unlinked at once, so that nothing is left behind.
+int openCaptureFile()
 {
-    return open(file.getFullPathName().toRawUTF8(), flags | O_CLOEXEC, 0644);
+    const auto base = juce::File::getSpecialLocation(juce::File::tempDirectory).getChildFile("vela-render-capture-XXXXXX");
+    std::string path = base.getFullPathName().toStdString();
+    const int fd = mkostemp(path.data(), O_CLOEXEC);
+
+    if (fd < 0)
+        throw std::runtime_error("cannot create a file like " + path);
+
+    unlink(path.c_str());
+    return fd;
+}
+
+std::string readFromStart(int fd)
+{
+    std::string text;
+    char chunk[4096];
+    lseek(fd, 0, SEEK_SET);
+
+    for (ssize_t count; (count = read(fd, chunk, sizeof(chunk))) > 0;)
+        text.append(chunk, static_cast<size_t>(count));
+
+    close(fd);
+    return text;
 }
 } // namespace
 
 ToolRun runRenderTool(const std::vector<std::string>& args)
 {
-    // Files rather than pipes, so that a chatty stream can never block the tool.
-    const juce::TemporaryFile outFile(".out");
-    const juce::TemporaryFile errFile(".err");
-
     std::vector<std::string> words { VELA_RENDER_PATH };
     words.insert(words.end(), args.begin(), args.end());
 
@@ -29,8 +50,8 @@ ToolRun runRenderTool(const std::vector<std::string>& args)
     argv.push_back(nullptr);
 
     const int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    const int out = openForChild(outFile.getFile(), O_WRONLY | O_CREAT | O_TRUNC);
-    const int err = openForChild(errFile.getFile(), O_WRONLY | O_CREAT | O_TRUNC);
+    const int out = openCaptureFile();
+    const int err = openCaptureFile();
 
     const pid_t child = fork();
 
@@ -44,8 +65,6 @@ ToolRun runRenderTool(const std::vector<std::string>& args)
     }
 
     close(in);
-    close(out);
-    close(err);
 
     ToolRun run;
     int status = 0;
@@ -53,7 +72,7 @@ ToolRun runRenderTool(const std::vector<std::string>& args)
     if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
         run.exitCode = WEXITSTATUS(status);
 
-    run.out = outFile.getFile().loadFileAsString().toStdString();
-    run.err = errFile.getFile().loadFileAsString().toStdString();
+    run.out = readFromStart(out);
+    run.err = readFromStart(err);
     return run;
 }
