@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LumJucePresetFolder.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <atomic>
@@ -31,7 +33,15 @@ public:
     void audioProcessorParameterChanged(juce::AudioProcessor* processor, int parameterIndex, float newValue) override;
     void audioProcessorChanged(juce::AudioProcessor* processor, const juce::AudioProcessorListener::ChangeDetails& details) override;
 
+    // Presets in listing order, numbered from 0 by every program operation: host program k is preset k.
+    juce::Array<juce::File> getAllPrograms();
+    juce::StringArray getAllProgramsNames();
     void setProgramModified();
+
+    // The current state as a preset file; false when the file can't be written.
+    bool writePresetFile(const juce::File& file);
+    // Replaces the state with a preset file's; false (state unchanged) when it holds no state document.
+    bool loadPresetFile(const juce::File& file);
 
     juce::AudioProcessorValueTreeState valueTreeState;
 
@@ -41,5 +51,9 @@ protected:
     std::atomic<int> currentProgram { -1 };
 
 private:
+    std::unique_ptr<juce::XmlElement> createStateDocument();
+    bool restoreStateDocument(const juce::XmlElement& document);
+    const juce::String& presetFolder();
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(LumJuceAudioProcessor)
 };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+// Orders presets: "Init" first, then by name ignoring case with numbers in natural order, so that every
+// listing of an unchanged folder gives the same order on every machine.
+class PresetSorter
+{
+public:
+    static int compareElements(const juce::File& a, const juce::File& b);
+};
+
+namespace LumJucePresetFolder
+{
+// The per-user settings location's folder for this maker, then <productName>/Presets/, with a trailing
+// separator (~/Quillon/Vela/Presets/ on Linux).
+juce::String pathFor(const juce::String& productName);
+
+// The "*.preset" files directly in the folder (hidden ones too), in PresetSorter's order.
+juce::Array<juce::File> list(const juce::String& folderPath);
+} // namespace LumJucePresetFolder

@@ -1,0 +1,141 @@
+#include "LumJuceStateDocument.h"
+
+#include <locale>
+#include <sstream>
+
+namespace LumJuceStateDocument
+{
+namespace
+{
+constexpr juce::uint32 chunkMagic = 0x21324356;
+
+// A state document is two levels deep and a few kilobytes long; anything far beyond that is not one,
+// and refusing it early keeps the recursive parser away from hostile nesting.
+constexpr int deepestNesting = 32;
+constexpr juce::int64 largestPresetFileBytes = 1 << 20;
+
+juce::String numberText(double value)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out.precision(20);
+    out << value;
+    return out.str();
+}
+
+juce::String propertyText(const juce::var& value)
+{
+    if (value.isDouble())
+        return numberText(static_cast<double>(value));
+
+    return value.toString();
+}
+
+// Counts how deep elements open without parsing: "<name" opens, "</" and a tag's own "/>" close;
+// quoted attribute values are skipped so that they can't hide an opening.
+bool nestsWithin(const juce::String& text, int limit)
+{
+    int depth = 0;
+    bool inTag = false;
+    juce::juce_wchar quote = 0;
+    auto p = text.getCharPointer();
+
+    for (juce::juce_wchar c = p.getAndAdvance(); c != 0; c = p.getAndAdvance())
+    {
+        if (quote != 0)
+        {
+            if (c == quote)
+                quote = 0;
+        }
+        else if (inTag)
+        {
+            if (c == '"' || c == '\'')
+                quote = c;
+            else if (c == '>')
+                inTag = false;
+            else if (c == '/' && *p == '>')
+                --depth;
+        }
+        else if (c == '<')
+        {
+            inTag = true;
+            const auto next = *p;
+
+            if (next == '/')
+                --depth;
+            else if (next != '?' && next != '!' && ++depth > limit)
+                return false;
+        }
+    }
+
+    return true;
+}
+
+std::unique_ptr<juce::XmlElement> parse(const juce::String& text)
+{
+    if (! nestsWithin(text, deepestNesting))
+        return nullptr;
+
+    return juce::XmlDocument::parse(text);
+}
+} // namespace
+
+std::unique_ptr<juce::XmlElement> fromTree(const juce::ValueTree& tree)
+{
+    auto element = std::make_unique<juce::XmlElement>(tree.getType());
+
+    for (int i = 0; i < tree.getNumProperties(); ++i)
+    {
+        const auto name = tree.getPropertyName(i);
+        element->setAttribute(name, propertyText(tree.getProperty(name)));
+    }
+
+    for (const auto& child : tree)
+        element->addChildElement(fromTree(child).release());
+
+    return element;
+}
+
+void writeChunk(const juce::XmlElement& document, juce::MemoryBlock& destination)
+{
+    destination.reset();
+    {
+        juce::MemoryOutputStream out(destination, false);
+        out.writeInt(static_cast<int>(chunkMagic));
+        out.writeInt(0);
+        document.writeTo(out, juce::XmlElement::TextFormat().singleLine().withoutHeader());
+        out.writeByte(0);
+    }
+
+    const auto textLength = juce::ByteOrder::swapIfBigEndian(static_cast<juce::uint32>(destination.getSize() - 9));
+    destination.copyFrom(&textLength, 4, 4);
+}
+
+std::unique_ptr<juce::XmlElement> readChunk(const void* data, int sizeInBytes)
+{
+    if (data == nullptr || sizeInBytes <= 8 || juce::ByteOrder::littleEndianInt(data) != chunkMagic)
+        return nullptr;
+
+    const auto declaredLength = juce::ByteOrder::littleEndianInt(juce::addBytesToPointer(data, 4));
+    const auto available = static_cast<juce::uint32>(sizeInBytes - 8);
+    const auto length = std::min(declaredLength, available);
+
+    if (length == 0)
+        return nullptr;
+
+    return parse(juce::String::fromUTF8(static_cast<const char*>(data) + 8, static_cast<int>(length)));
+}
+
+bool writePresetFile(const juce::XmlElement& document, const juce::File& file)
+{
+    return document.writeTo(file, juce::XmlElement::TextFormat());
+}
+
+std::unique_ptr<juce::XmlElement> readPresetFile(const juce::File& file)
+{
+    if (! file.existsAsFile() || file.getSize() > largestPresetFileBytes)
+        return nullptr;
+
+    return parse(file.loadFileAsString());
+}
+} // namespace LumJuceStateDocument

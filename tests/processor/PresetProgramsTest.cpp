@@ -1,0 +1,197 @@
+#include "PluginProcessor.h"
+#include "TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// A preset whose "time" tells which file was loaded.
+juce::String presetText(int time, const char* root = "Vela")
+{
+    return juce::String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<") + root + "><PARAM id=\"time\" value=\""
+           + juce::String(time) + "\"/></" + root + ">\n";
+}
+
+class PresetPrograms : public ::testing::Test
+{
+protected:
+    void addPreset(const juce::String& fileName, const juce::String& content)
+    {
+        const auto file = home.presetFolder().getChildFile(fileName);
+        file.getParentDirectory().createDirectory();
+        ASSERT_TRUE(file.replaceWithText(content));
+    }
+
+    float time() { return processor->valueTreeState.getRawParameterValue("time")->load(); }
+
+    void touchFeedback()
+    {
+        auto* p = processor->valueTreeState.getParameter("feedback");
+        p->setValueNotifyingHost(p->getValue() > 0.5f ? 0.1f : 0.9f);
+    }
+
+    // Created after the presets, as a host would find them.
+    VelaAudioProcessor& createProcessor()
+    {
+        processor = std::make_unique<VelaAudioProcessor>();
+        processor->getNumPrograms();
+        return *processor;
+    }
+
+    TemporaryHome home;
+    std::unique_ptr<VelaAudioProcessor> processor;
+};
+} // namespace
+
+TEST_F(PresetPrograms, FolderLiesInThePerUserSettingsLocation)
+{
+    addPreset("Init.preset", presetText(250));
+    createProcessor();
+    EXPECT_EQ(processor->getAllPrograms()[0].getParentDirectory(), home.presetFolder());
+}
+
+TEST_F(PresetPrograms, ListingOrder)
+{
+    struct Case
+    {
+        const char* name;
+        juce::StringArray files;
+        juce::StringArray listed;
+    };
+
+    const Case cases[] = {
+        { "Init first, then by name", { "Beta.preset", "Init.preset", "Alpha.preset" }, { "Init", "Alpha", "Beta" } },
+        { "case is ignored", { "beta.preset", "Alpha.preset", "Charlie.preset" }, { "Alpha", "beta", "Charlie" } },
+        { "numbers in natural order", { "Take 10.preset", "Take 2.preset", "Take 1.preset" },
+          { "Take 1", "Take 2", "Take 10" } },
+        { "lower-case init has no special place", { "Alpha.preset", "init.preset", "Zed.preset" },
+          { "Alpha", "init", "Zed" } },
+        { "hidden files are listed under their own name", { "Init.preset", "._Init.preset", "Bass.preset" },
+          { "Init", "._Init", "Bass" } },
+        { "names with dots keep all but the extension", { "My.Sound.preset", "A.preset" }, { "A", "My.Sound" } },
+        { "only *.preset files", { "Init.txt", "Notes.preset.bak", "Keep.preset" }, { "Keep" } },
+        { "names equal but for case still have one order", { "b.preset", "B.preset", "a.preset" },
+          { "a", "B", "b" } },
+    };
+
+    for (const Case& c : cases)
+    {
+        home.presetFolder().deleteRecursively();
+        for (const auto& file : c.files)
+            addPreset(file, presetText(100));
+        home.presetFolder().getChildFile("More.preset").createDirectory();
+        addPreset("Sub/Deep.preset", presetText(100));
+
+        createProcessor();
+        EXPECT_EQ(processor->getAllProgramsNames(), c.listed) << c.name;
+        EXPECT_EQ(processor->getNumPrograms(), c.listed.size()) << c.name;
+        for (int i = 0; i < c.listed.size(); ++i)
+            EXPECT_EQ(processor->getProgramName(i), c.listed[i]) << c.name;
+    }
+}
+
+TEST_F(PresetPrograms, HostProgramKLoadsPresetK)
+{
+    addPreset("Init.preset", presetText(250));
+    addPreset("Alpha.preset", presetText(300));
+    addPreset("Beta.preset", presetText(400));
+    createProcessor();
+
+    EXPECT_EQ(processor->getCurrentProgram(), -1) << "nothing loaded yet";
+
+    for (int k : { 2, 0, 1 })
+    {
+        processor->setCurrentProgram(k);
+        EXPECT_EQ(time(), 250.0f + 50.0f * static_cast<float>(k) + (k == 2 ? 50.0f : 0.0f)) << k;
+        EXPECT_EQ(processor->getCurrentProgram(), k);
+    }
+
+    EXPECT_EQ(processor->getProgramName(-1), "");
+    EXPECT_EQ(processor->getProgramName(3), "");
+}
+
+TEST_F(PresetPrograms, LoadsThatFailStillSetTheCurrentProgram)
+{
+    addPreset("A Broken.preset", "this is not xml <<<");
+    addPreset("B Other.preset", presetText(600, "Other"));
+    addPreset("C Empty.preset", "");
+    addPreset("D Good.preset", presetText(700));
+    createProcessor();
+    processor->setCurrentProgram(3);
+
+    for (int k : { 0, 1, 2, 7 })
+    {
+        processor->setCurrentProgram(k);
+        EXPECT_EQ(time(), 700.0f) << "program " << k << " leaves the state as it was";
+        EXPECT_EQ(processor->getCurrentProgram(), k);
+    }
+
+    processor->setCurrentProgram(-1);
+    EXPECT_EQ(processor->getCurrentProgram(), 7) << "a negative program selects nothing";
+}
+
+TEST_F(PresetPrograms, HugePresetFilesAreNotRead)
+{
+    juce::String huge = presetText(900);
+    huge << juce::String::repeatedString("<!-- padding -->", 100000);
+    addPreset("Huge.preset", huge);
+    createProcessor();
+
+    processor->setCurrentProgram(0);
+    EXPECT_EQ(time(), 250.0f);
+}
+
+TEST_F(PresetPrograms, AnyAnnouncedChangeMarksTheProgramModified)
+{
+    addPreset("Init.preset", presetText(250));
+    addPreset("Slow.preset", presetText(1500));
+    createProcessor();
+
+    processor->setCurrentProgram(1);
+    ASSERT_EQ(processor->getCurrentProgram(), 1);
+    touchFeedback();
+    EXPECT_EQ(processor->getCurrentProgram(), -1);
+
+    processor->setCurrentProgram(1);
+    juce::MemoryBlock state;
+    processor->getStateInformation(state);
+    processor->setStateInformation(state.getData(), static_cast<int>(state.getSize()));
+    EXPECT_EQ(processor->getCurrentProgram(), 1) << "a restore that changes nothing keeps the program";
+
+    processor->setCurrentProgram(0);
+    processor->setStateInformation(state.getData(), static_cast<int>(state.getSize()));
+    EXPECT_EQ(processor->getCurrentProgram(), -1) << "a restore that changes a value does not";
+}
+
+TEST_F(PresetPrograms, NoFolderMeansNoPrograms)
+{
+    createProcessor();
+    EXPECT_EQ(processor->getNumPrograms(), 0);
+    EXPECT_TRUE(processor->getAllProgramsNames().isEmpty());
+    EXPECT_EQ(processor->getProgramName(0), "");
+
+    processor->setCurrentProgram(2);
+    EXPECT_EQ(processor->getCurrentProgram(), 2);
+    EXPECT_EQ(time(), 250.0f);
+}
+
+TEST_F(PresetPrograms, PresetFileFormat)
+{
+    createProcessor();
+    auto* time = processor->valueTreeState.getParameter("time");
+    time->setValueNotifyingHost(time->convertTo0to1(480.0f));
+
+    const auto file = home.folder.getChildFile("Saved.preset");
+    ASSERT_TRUE(processor->writePresetFile(file));
+
+    const auto text = file.loadFileAsString();
+    EXPECT_TRUE(text.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Vela>\r\n"
+                                "  <PARAM id=\"time\" value=\"480\"/>\r\n  <PARAM id=\"feedback\" value=\"50\"/>\r\n"))
+        << text;
+    EXPECT_TRUE(text.endsWith("  <PARAM id=\"bypassDelay\" value=\"0\"/>\r\n</Vela>\r\n")) << text;
+
+    TemporaryHome otherHome;
+    VelaAudioProcessor other;
+    ASSERT_TRUE(other.loadPresetFile(file));
+    EXPECT_EQ(other.valueTreeState.getRawParameterValue("time")->load(), 480.0f);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <cstdlib>
+
+// Points HOME at a fresh folder for the test's lifetime, so that preset folders are never the real ones.
+class TemporaryHome
+{
+public:
+    TemporaryHome() : previous(std::getenv("HOME") != nullptr ? std::getenv("HOME") : "")
+    {
+        folder.createDirectory();
+        setenv("HOME", folder.getFullPathName().toRawUTF8(), 1);
+    }
+
+    ~TemporaryHome()
+    {
+        setenv("HOME", previous.toRawUTF8(), 1);
+        folder.deleteRecursively();
+    }
+
+    juce::File presetFolder() const { return folder.getChildFile("Quillon/Vela/Presets"); }
+
+    const juce::File folder { juce::File::createTempFile("vela-home") };
+
+private:
+    const juce::String previous;
+};
