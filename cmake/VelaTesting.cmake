@@ -1,4 +1,6 @@
-# Test executables that link the plug-in's shared code need its include folders and module settings,
+include_guard(GLOBAL)
+
+# Tests and tools that link the plug-in's shared code need its include folders and module settings,
 # which JUCE keeps private to the shared-code target.
 function(vela_link_shared_code target)
     target_link_libraries(${target} PRIVATE Vela)

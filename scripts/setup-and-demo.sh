@@ -18,6 +18,11 @@ cp -R "$artefacts/LV2/Vela.lv2" "$HOME/.lv2/"
 install -m 755 "$artefacts/Standalone/Vela" "$HOME/.local/bin/Vela"
 install -m 755 "$build_dir/tools/vela-render/vela-render" "$HOME/.local/bin/vela-render"
 
+# The factory bank joins the user's presets; a preset of the same name that is already there stays.
+preset_dir="$HOME/Quillon/Vela/Presets"
+mkdir -p "$preset_dir"
+cp -n "$root"/resources/presets/*.preset "$preset_dir/"
+
 demo_dir="${VELA_DEMO_DIR:-$HOME/Vela-demo}"
 mkdir -p "$demo_dir"
 "$build_dir/tools/vela-demo-input/vela-demo-input" "$demo_dir/plucks.wav"
@@ -26,5 +31,6 @@ mkdir -p "$demo_dir"
 
 echo
 echo "Installed: ~/.vst/Vela.so, ~/.vst3/Vela.vst3, ~/.lv2/Vela.lv2, ~/.local/bin/Vela, ~/.local/bin/vela-render"
+echo "Presets:   $preset_dir"
 echo "Demo input:    $demo_dir/plucks.wav"
 echo "Demo rendered: $demo_dir/plucks-vela.wav"

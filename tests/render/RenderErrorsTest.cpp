@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace
 {
 struct BadCall
@@ -32,7 +34,11 @@ protected:
         scratch.file("text.wav").replaceWithText("not audio at all\n");
         scratch.file("folder").createDirectory();
         before = scratch.names();
+        // A preset looked up by name is looked for under HOME; never the real one.
+        setenv("HOME", scratch.file("folder").getFullPathName().toRawUTF8(), 1);
     }
+
+    void TearDown() override { setenv("HOME", previousHome.toRawUTF8(), 1); }
 
     std::vector<std::string> expand(const std::vector<std::string>& args) const
     {
@@ -57,6 +63,7 @@ protected:
 
     ScratchFolder scratch;
     juce::StringArray before;
+    const juce::String previousHome { std::getenv("HOME") != nullptr ? std::getenv("HOME") : "" };
 };
 
 TEST_P(RenderErrors, FailsWithOneLineAndNoOutput)
@@ -104,7 +111,8 @@ const BadCall badCalls[] = {
     { "TailNotANumber",        { "{stereo}", "{out}", "--tail", "long" },           "--tail needs" },
     { "OptionMissingValue",    { "{stereo}", "{out}", "--tail" },                   "--tail needs a value" },
     { "UnknownOption",         { "{stereo}", "{out}", "--gain", "2" },              "unknown option --gain" },
-    { "Preset",                { "{stereo}", "{out}", "--preset", "{stereo}" },     "not yet supported" },
+    { "UnknownPreset",         { "{stereo}", "{out}", "--preset", "Nowhere" },      "no preset file or preset named 'Nowhere'" },
+    { "PresetNotAPreset",      { "{stereo}", "{out}", "--preset", "{text}" },       "is not a preset file" },
     { "ListWithFiles",         { "--list-params", "{stereo}", "{out}" },            "--list-params takes no other" },
 };
 // clang-format on

@@ -3,6 +3,7 @@
 #include "FloatWavOutput.h"
 #include "ParameterListing.h"
 #include "PluginParameters.h"
+#include "PresetChoice.h"
 #include "QuietStdout.h"
 #include "RenderError.h"
 #include "WavInput.h"
@@ -33,11 +34,11 @@ juce::int64 tailSamples(double seconds, double sampleRate)
 
 void renderFile(const RenderOptions& options, const RenderProgress& progress)
 {
-    if (options.presetPath)
-        throw RenderError("--preset is not yet supported");
-
     const auto input = openWavInput(juce::File::getCurrentWorkingDirectory().getChildFile(options.inputPath));
     const auto processor = createProcessor();
+
+    if (options.preset)
+        applyPreset(*processor, *options.preset);
 
     for (const auto& setting : options.settings)
         applySetting(*processor, setting);

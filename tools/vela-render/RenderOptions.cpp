@@ -4,7 +4,7 @@
 #include "RenderError.h"
 
 const char* const renderUsage = "usage: vela-render IN.wav OUT.wav [--set id=value]... [--bpm N] [--block N] "
-                                "[--tail SECONDS] [--preset FILE] | vela-render --list-params";
+                                "[--tail SECONDS] [--preset NAME|FILE] | vela-render --list-params";
 
 namespace
 {
@@ -102,7 +102,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
         else if (arg == "--tail")
             options.tailSeconds = parseTail(value);
         else
-            options.presetPath = value;
+            options.preset = value;
     }
 
     if (options.listParameters)

@@ -19,7 +19,7 @@ struct RenderOptions
     double bpm = 120.0;
     int blockSize = 512;
     double tailSeconds = 0.0;
-    std::optional<std::string> presetPath;
+    std::optional<std::string> preset; // a preset name in the preset folder, or a file
 };
 
 extern const char* const renderUsage;
