@@ -1,0 +1,21 @@
+// JUCE's VST 2 host allocates a speaker arrangement as the original interface's struct, which holds eight
+// speakers in place, plus room for those beyond eight. FST declares the speaker list as a flexible array,
+// so every arrangement the host builds would be written past its end. Here FST's type is renamed out of
+// the way and the arrangement is declared again with eight entries in place; the header fields and the
+// entries keep FST's layout.
+#pragma once
+
+#define VstSpeakerArrangement FstFlexibleSpeakerArrangement
+#define FST2VST 1
+#include <pluginterfaces/fst/fst.h>
+#undef VstSpeakerArrangement
+
+struct VstSpeakerArrangement
+{
+    int type;
+    int numChannels;
+    VstSpeakerProperties speakers[8];
+};
+
+static_assert(sizeof(VstSpeakerArrangement) == sizeof(FstFlexibleSpeakerArrangement) + 8 * sizeof(VstSpeakerProperties),
+              "the fixed arrangement must keep FST's header layout");
