@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Lv2Instance.h"
+
+#include <string>
+#include <vector>
+
+enum class Role
+{
+    baseline, // the host's own cost, taken off every other figure
+    velaDefaults, // what the others are compared with
+    vela,
+    velaWithoutModulation, // held against the bare delay line
+    bareDelay, // a peer that is a plain delay line
+    peer
+};
+
+struct VelaParameter
+{
+    std::string id;
+    float value; // in the parameter's own units: milliseconds, percent, Hz, choice index
+};
+
+// One plug-in at one setting.
+struct Contender
+{
+    std::string name;
+    std::string uri;
+    Role role;
+    std::vector<ControlSetting> controls; // control ports, for the peers
+    std::vector<VelaParameter> parameters; // sent as patch:Set messages, for Vela
+    bool dualMono = false; // a mono plug-in runs once per side
+};
+
+extern const char* const velaUri;
+extern const char* const noopUri;
+
+// The no-op, Vela at its defaults, the other Vela settings of the targets, and the peers.
+std::vector<Contender> comparisonContenders();
+
+// Vela at its defaults with the given feedback, for watching a long tail.
+Contender velaWithFeedback(float percent);
