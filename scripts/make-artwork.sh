@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Redraws the editor's background and logo (tools/vela-artwork) into resources/images.
+# With --preview FILE it also writes the panel with the controls' bounds outlined, to check the fit.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${VELA_BUILD_DIR:-$root/build}"
+
+export CCACHE_BASEDIR="$root"
+if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
+    cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+fi
+cmake --build "$build_dir" --target vela-artwork
+
+tool="$build_dir/tools/vela-artwork/vela-artwork"
+"$tool" "$root/resources/images"
+if [[ "${1:-}" == "--preview" ]]; then
+    "$tool" --preview "${2:?--preview wants a file name}"
+fi
