@@ -11,7 +11,7 @@ artefacts="$build_dir/products/Vela_desktop/Vela_artefacts/Release"
 "$root/scripts/build.sh"
 
 mkdir -p "$HOME/.vst" "$HOME/.vst3" "$HOME/.lv2" "$HOME/.local/bin"
-install -m 755 "$artefacts/VST/libVela.so" "$HOME/.vst/Vela.so"
+install -m 755 "$artefacts/VST/Vela.so" "$HOME/.vst/Vela.so"
 rm -rf "$HOME/.vst3/Vela.vst3" "$HOME/.lv2/Vela.lv2"
 cp -R "$artefacts/VST3/Vela.vst3" "$HOME/.vst3/"
 cp -R "$artefacts/LV2/Vela.lv2" "$HOME/.lv2/"

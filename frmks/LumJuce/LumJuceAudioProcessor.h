@@ -37,6 +37,8 @@ public:
     juce::Array<juce::File> getAllPrograms();
     juce::StringArray getAllProgramsNames();
     void setProgramModified();
+    // The loaded preset's index, or -1 for none, whatever the plug-in format shows its host.
+    int currentPresetIndex() const { return currentProgram.load(); }
 
     // The current state as a preset file; false when the file can't be written.
     bool writePresetFile(const juce::File& file);

@@ -1,5 +1,6 @@
 #include "PluginProcessor.h"
 
+#include "PluginEditor.h"
 #include "VelaParameters.h"
 #include "effects/LumDigiDelay.h"
 
@@ -124,7 +125,7 @@ bool VelaAudioProcessor::producesMidi() const
 
 juce::AudioProcessorEditor* VelaAudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor(*this);
+    return new VelaAudioProcessorEditor(*this, valueTreeState);
 }
 
 bool VelaAudioProcessor::hasEditor() const

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "LumJuceMainComponent.h"
+#include "UserClickButton.h"
+
+#include <atomic>
+#include <memory>
+
+class VelaAudioProcessor;
+
+// The plug-in's panel: nine knobs, eleven captions, ten text buttons and two combo boxes over the background.
+class MainComponent : public LumJuceMainComponent,
+                      public juce::AudioProcessorValueTreeState::Listener,
+                      public juce::Slider::Listener,
+                      public juce::Button::Listener,
+                      public juce::ComboBox::Listener,
+                      private juce::AsyncUpdater
+{
+public:
+    // The time knob: milliseconds while the delay runs free, note values while it follows the host's tempo.
+    class TimeSlider : public juce::Slider
+    {
+    public:
+        explicit TimeSlider(const juce::String& componentName);
+        juce::String getTextFromValue(double value) override;
+
+        bool synced = false;
+    };
+
+    MainComponent(VelaAudioProcessor& processor, juce::AudioProcessorValueTreeState& valueTreeState);
+    ~MainComponent() override;
+
+    void parameterChanged(const juce::String& parameterID, float newValue) override;
+    void sliderValueChanged(juce::Slider* slider) override;
+    void buttonClicked(juce::Button* button) override;
+    void comboBoxChanged(juce::ComboBox* comboBox) override;
+
+    void paint(juce::Graphics& g) override;
+    void resized() override;
+    void visibilityChanged() override;
+    void connectParameters() override;
+
+    // Whether a refresh of the time knob may set the time for a newly chosen mode: only the user's own
+    // click on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
+    enum class TimeChange
+    {
+        keepTime,
+        timeForNewMode
+    };
+
+    void updateModRouting();
+    void updateTimeKnob(TimeChange change);
+
+    static const char* bg_png;
+    static const int bg_pngSize;
+    static const char* logo_png;
+    static const int logo_pngSize;
+
+private:
+    void handleAsyncUpdate() override;
+    int choiceIndex(const char* parameterID) const;
+    void setNormalised(const char* parameterID, float value);
+
+    VelaAudioProcessor& processor;
+    float savedFeedback = 0.0f;
+
+    std::unique_ptr<TimeSlider> timeSlider;
+    std::unique_ptr<juce::Slider> feedbackSlider;
+    std::unique_ptr<juce::Slider> modAmountSlider;
+    std::unique_ptr<juce::Slider> mixSlider;
+    std::unique_ptr<juce::Slider> modFreqSlider;
+    std::unique_ptr<juce::Label> timeLabel;
+    std::unique_ptr<juce::Label> feedbackLabel;
+    std::unique_ptr<juce::Label> modAmountLabel;
+    std::unique_ptr<juce::Label> mixLabel;
+    std::unique_ptr<juce::Label> modFreqLabel;
+    std::unique_ptr<UserClickButton> syncTempoButton;
+    std::unique_ptr<juce::Slider> spreadSlider;
+    std::unique_ptr<juce::Label> spreadLabel;
+    std::unique_ptr<juce::Slider> modFeedbackSlider;
+    std::unique_ptr<juce::Label> modFeedbackLabel;
+    std::unique_ptr<juce::Slider> highpassSlider;
+    std::unique_ptr<juce::Label> highpassLabel;
+    std::unique_ptr<juce::Slider> lowpassSlider;
+    std::unique_ptr<juce::Label> lowpassLabel;
+    std::unique_ptr<juce::TextButton> normalButton;
+    std::unique_ptr<juce::TextButton> dottedButton;
+    std::unique_ptr<juce::TextButton> tripletButton;
+    std::unique_ptr<juce::TextButton> preButton;
+    std::unique_ptr<juce::TextButton> postButton;
+    std::unique_ptr<juce::ComboBox> modTypeBox;
+    std::unique_ptr<juce::TextButton> routingBypassButton;
+    std::unique_ptr<juce::Label> modTypeLabel;
+    std::unique_ptr<juce::TextButton> makePresetButton;
+    std::unique_ptr<juce::TextButton> bypassDelayButton;
+    std::unique_ptr<juce::TextButton> loopButton;
+    std::unique_ptr<juce::ComboBox> presetSelector;
+    std::unique_ptr<juce::Label> presetLabel;
+
+    juce::Image backgroundImage;
+
+    // Set by automation threads, acted on by the message thread.
+    std::atomic<bool> routingRefreshPending { false };
+    std::atomic<bool> timeKnobRefreshPending { false };
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainComponent)
+};

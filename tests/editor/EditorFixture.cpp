@@ -1,0 +1,81 @@
+#include "EditorFixture.h"
+
+void EditorFixture::SetUp()
+{
+    processor = std::make_unique<VelaAudioProcessor>();
+    processor->getNumPrograms();
+    openEditor();
+}
+
+void EditorFixture::TearDown()
+{
+    closeEditor();
+    processor.reset();
+}
+
+void EditorFixture::openEditor()
+{
+    editor.reset(processor->createEditor());
+    editor->setVisible(true);
+}
+
+void EditorFixture::closeEditor()
+{
+    editor.reset();
+    runMessages(10);
+}
+
+void EditorFixture::restart()
+{
+    closeEditor();
+    SetUp();
+}
+
+MainComponent& EditorFixture::panel()
+{
+    return dynamic_cast<MainComponent&>(*editor->getChildComponent(0));
+}
+
+juce::Component& EditorFixture::control(int childIndex)
+{
+    return *panel().getChildComponent(childIndex);
+}
+
+void EditorFixture::click(juce::Component& target)
+{
+    // The control's own mouse handling, as a press and release in its middle deliver it.
+    const auto middle = target.getLocalBounds().getCentre().toFloat();
+    const auto now = juce::Time::getCurrentTime();
+    const juce::MouseEvent press(juce::Desktop::getInstance().getMainMouseSource(), middle,
+                                 juce::ModifierKeys::leftButtonModifier, juce::MouseInputSource::defaultPressure,
+                                 0.0f, 0.0f, 0.0f, 0.0f, &target, &target, now, middle, now, 1, false);
+    const auto release = press.withNewPosition(middle);
+
+    target.mouseEnter(press);
+    target.mouseDown(press);
+    target.mouseUp(release);
+    runMessages(10);
+}
+
+void EditorFixture::runMessages(int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
+}
+
+float EditorFixture::raw(const char* id)
+{
+    return processor->valueTreeState.getRawParameterValue(id)->load();
+}
+
+void EditorFixture::setFromHost(const char* id, float realValue)
+{
+    auto* parameter = processor->valueTreeState.getParameter(id);
+    parameter->setValueNotifyingHost(parameter->convertTo0to1(realValue));
+}
+
+void EditorFixture::writePreset(const juce::String& name, const juce::String& params)
+{
+    const auto file = home.presetFolder().getChildFile(name + ".preset");
+    file.getParentDirectory().createDirectory();
+    file.replaceWithText("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Vela>" + params + "</Vela>\n");
+}

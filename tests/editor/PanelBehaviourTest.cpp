@@ -1,0 +1,155 @@
+#include "EditorFixture.h"
+
+#include <thread>
+
+namespace
+{
+using PanelBehaviour = EditorFixture;
+
+int litIndex(EditorFixture& f, std::initializer_list<int> row)
+{
+    int index = 0;
+    for (int child : row)
+    {
+        if (f.controlAs<juce::Button>(child).getToggleState())
+            return index;
+        ++index;
+    }
+    return -1;
+}
+} // namespace
+
+TEST_F(PanelBehaviour, RowButtonsWriteTheirChoiceAndLightFromTheParameter)
+{
+    struct Case
+    {
+        int child;
+        const char* id;
+        float value;
+    };
+
+    setFromHost("syncTempo", 1.0f);
+    runMessages();
+
+    const Case cases[] = {
+        { Controls::post, "modRouting", 1.0f },   { Controls::routingBypass, "modRouting", 2.0f },
+        { Controls::pre, "modRouting", 0.0f },    { Controls::dotted, "syncMode", 1.0f },
+        { Controls::triplet, "syncMode", 2.0f },  { Controls::normal, "syncMode", 0.0f },
+    };
+
+    for (const Case& c : cases)
+    {
+        click(control(c.child));
+        EXPECT_EQ(raw(c.id), c.value) << c.id;
+        EXPECT_TRUE(controlAs<juce::Button>(c.child).getToggleState()) << c.id;
+    }
+
+    setFromHost("modRouting", 1.0f);
+    EXPECT_EQ(litIndex(*this, { Controls::pre, Controls::post, Controls::routingBypass }), 1);
+    setFromHost("syncMode", 2.0f);
+    EXPECT_EQ(litIndex(*this, { Controls::normal, Controls::dotted, Controls::triplet }), 2);
+}
+
+TEST_F(PanelBehaviour, AutomationFromAHostThreadReachesTheRowsOnTheMessageThread)
+{
+    std::thread([this] {
+        setFromHost("modRouting", 2.0f);
+        setFromHost("syncTempo", 1.0f);
+        setFromHost("syncMode", 1.0f);
+    }).join();
+    runMessages();
+
+    EXPECT_EQ(litIndex(*this, { Controls::pre, Controls::post, Controls::routingBypass }), 2);
+    EXPECT_EQ(litIndex(*this, { Controls::normal, Controls::dotted, Controls::triplet }), 1);
+}
+
+TEST_F(PanelBehaviour, ClosingRightAfterAutomationIsSafe)
+{
+    for (int i = 0; i < 20; ++i)
+    {
+        std::thread host([this, i] { setFromHost("modRouting", static_cast<float>(i % 3)); });
+        closeEditor();
+        host.join();
+        openEditor();
+    }
+    runMessages();
+    EXPECT_EQ(litIndex(*this, { Controls::pre, Controls::post, Controls::routingBypass }), 19 % 3);
+}
+
+TEST_F(PanelBehaviour, LoopHoldsFeedbackAtItsMaximumAndGivesItBack)
+{
+    setFromHost("feedback", 35.0f);
+
+    click(control(Controls::loop));
+    EXPECT_EQ(raw("feedback"), 100.0f);
+    EXPECT_EQ(controlAs<juce::Slider>(Controls::feedback).getValue(), 100.0);
+
+    click(control(Controls::loop));
+    EXPECT_EQ(raw("feedback"), 35.0f);
+    EXPECT_EQ(controlAs<juce::Slider>(Controls::feedback).getValue(), 35.0);
+
+    click(control(Controls::loop));
+    closeEditor();
+    EXPECT_EQ(raw("feedback"), 100.0f) << "closing the editor keeps the held feedback";
+    openEditor();
+    EXPECT_FALSE(controlAs<juce::Button>(Controls::loop).getToggleState());
+}
+
+TEST_F(PanelBehaviour, PresetSelectorLoadsTheProgramOfTheItemPicked)
+{
+    writePreset("Init", "");
+    writePreset("Long", "<PARAM id=\"time\" value=\"1500\"/>");
+    writePreset("Short", "<PARAM id=\"time\" value=\"40\"/>");
+    restart();
+
+    auto& selector = controlAs<juce::ComboBox>(Controls::presetSelector);
+    ASSERT_EQ(selector.getNumItems(), 3);
+    EXPECT_EQ(selector.getItemText(0), "Init");
+    EXPECT_EQ(selector.getItemText(2), "Short");
+    EXPECT_EQ(selector.getSelectedItemIndex(), -1);
+    EXPECT_EQ(selector.getTextWhenNothingSelected(), "Init");
+
+    selector.setSelectedItemIndex(2, juce::sendNotificationSync);
+    EXPECT_EQ(raw("time"), 40.0f);
+    EXPECT_EQ(processor->getCurrentProgram(), 2);
+
+    selector.setSelectedItemIndex(1, juce::sendNotificationSync);
+    EXPECT_EQ(raw("time"), 1500.0f);
+    EXPECT_EQ(processor->getCurrentProgram(), 1);
+}
+
+TEST_F(PanelBehaviour, OpeningShowsTheCurrentProgramWithoutLoadingItAgain)
+{
+    writePreset("Init", "");
+    writePreset("Long", "<PARAM id=\"time\" value=\"1500\"/>");
+    restart();
+    processor->setCurrentProgram(1);
+    closeEditor();
+
+    writePreset("Long", "<PARAM id=\"time\" value=\"900\"/>");
+    openEditor();
+    runMessages();
+
+    EXPECT_EQ(controlAs<juce::ComboBox>(Controls::presetSelector).getSelectedItemIndex(), 1);
+    EXPECT_EQ(raw("time"), 1500.0f);
+    EXPECT_EQ(processor->getCurrentProgram(), 1);
+}
+
+TEST_F(PanelBehaviour, WithoutPresetsTheSelectorOffersNothing)
+{
+    auto& selector = controlAs<juce::ComboBox>(Controls::presetSelector);
+    EXPECT_EQ(selector.getNumItems(), 0);
+    EXPECT_EQ(selector.getSelectedItemIndex(), -1);
+    EXPECT_EQ(selector.getTextWhenNothingSelected(), "Init");
+    EXPECT_EQ(selector.getTextWhenNoChoicesAvailable(), "(no choices)");
+}
+
+TEST_F(PanelBehaviour, TurningAKnobMarksTheProgramModified)
+{
+    writePreset("Init", "");
+    restart();
+    processor->setCurrentProgram(0);
+
+    controlAs<juce::Slider>(Controls::mix).setValue(80.0, juce::sendNotificationSync);
+    EXPECT_EQ(processor->getCurrentProgram(), -1);
+}

@@ -1,0 +1,154 @@
+#include "EditorFixture.h"
+
+#include <thread>
+
+namespace
+{
+using TimeKnob = EditorFixture;
+
+juce::Button* lit(std::initializer_list<juce::Button*> row)
+{
+    for (auto* button : row)
+        if (button->getToggleState())
+            return button;
+    return nullptr;
+}
+} // namespace
+
+TEST_F(TimeKnob, ShowsMillisecondsOrNoteValues)
+{
+    auto& knob = controlAs<MainComponent::TimeSlider>(Controls::time);
+    EXPECT_EQ(knob.getTextFromValue(250.0), "250");
+
+    knob.synced = true;
+    knob.setRange(1.0, 6.0, 1.0);
+    const char* const notes[] = { "1/32", "1/16", "1/8", "1/4", "1/2", "1/1" };
+    for (int e = 1; e <= 6; ++e)
+        EXPECT_EQ(knob.getTextFromValue(e), notes[e - 1]) << e;
+}
+
+TEST_F(TimeKnob, UserSwitchingSyncOnGivesASixteenthForAMillisecondTime)
+{
+    setFromHost("time", 400.0f);
+    auto& knob = controlAs<MainComponent::TimeSlider>(Controls::time);
+
+    click(control(Controls::syncTempo));
+    runMessages();
+
+    EXPECT_EQ(raw("syncTempo"), 1.0f);
+    EXPECT_EQ(knob.getMinimum(), 1.0);
+    EXPECT_EQ(knob.getMaximum(), 6.0);
+    EXPECT_EQ(knob.getTextValueSuffix(), "div");
+    EXPECT_EQ(raw("time"), 2.0f);
+    EXPECT_EQ(knob.getTextFromValue(knob.getValue()), "1/16");
+    for (int child : { Controls::normal, Controls::dotted, Controls::triplet })
+        EXPECT_TRUE(control(child).isEnabled());
+    EXPECT_EQ(lit({ &controlAs<juce::Button>(Controls::normal), &controlAs<juce::Button>(Controls::dotted),
+                    &controlAs<juce::Button>(Controls::triplet) }),
+              &controlAs<juce::Button>(Controls::normal));
+}
+
+TEST_F(TimeKnob, UserSwitchingSyncOnKeepsEveryNoteValueTheKnobOffers)
+{
+    for (float note : { 1.0f, 3.0f, 6.0f })
+    {
+        setFromHost("syncTempo", 0.0f);
+        setFromHost("time", note);
+        click(control(Controls::syncTempo));
+        runMessages();
+        EXPECT_EQ(raw("time"), note);
+    }
+}
+
+TEST_F(TimeKnob, UserSwitchingSyncOffGivesTwoHundredFiftyMilliseconds)
+{
+    click(control(Controls::syncTempo));
+    runMessages();
+    setFromHost("syncMode", 1.0f);
+    click(control(Controls::syncTempo));
+    runMessages();
+
+    auto& knob = controlAs<MainComponent::TimeSlider>(Controls::time);
+    EXPECT_EQ(raw("syncTempo"), 0.0f);
+    EXPECT_EQ(raw("time"), 250.0f);
+    EXPECT_EQ(knob.getMinimum(), 10.0);
+    EXPECT_EQ(knob.getInterval(), 10.0);
+    EXPECT_EQ(knob.getTextFromValue(knob.getValue()), "250");
+    EXPECT_FALSE(control(Controls::dotted).isEnabled());
+    EXPECT_TRUE(controlAs<juce::Button>(Controls::dotted).getToggleState()) << "the light stays as it was";
+}
+
+TEST_F(TimeKnob, SyncModeButtonsKeepTheNoteValue)
+{
+    setFromHost("syncTempo", 1.0f);
+    runMessages();
+
+    for (float note : { 3.0f, 6.0f })
+    {
+        setFromHost("time", note);
+        click(control(Controls::dotted));
+        runMessages();
+        EXPECT_EQ(raw("syncMode"), 1.0f);
+        EXPECT_EQ(raw("time"), note);
+        EXPECT_TRUE(controlAs<juce::Button>(Controls::dotted).getToggleState());
+
+        click(control(Controls::triplet));
+        runMessages();
+        EXPECT_EQ(raw("syncMode"), 2.0f);
+        EXPECT_EQ(raw("time"), note);
+    }
+}
+
+TEST_F(TimeKnob, NothingButTheUsersClickChangesTheStoredTime)
+{
+    writePreset("Synced Slow", "<PARAM id=\"syncTempo\" value=\"1\"/><PARAM id=\"time\" value=\"400\"/>"
+                               "<PARAM id=\"syncMode\" value=\"2\"/>");
+    writePreset("Synced Whole", "<PARAM id=\"syncTempo\" value=\"1\"/><PARAM id=\"time\" value=\"6\"/>");
+    restart();
+
+    struct Case
+    {
+        const char* name;
+        std::function<void()> change;
+        float expectedTime;
+    };
+
+    const Case cases[] = {
+        { "host turns sync on", [this] { setFromHost("time", 400.0f); setFromHost("syncTempo", 1.0f); }, 400.0f },
+        { "host turns sync off", [this] { setFromHost("time", 5.0f); setFromHost("syncTempo", 0.0f); }, 5.0f },
+        { "host changes the sync mode while free",
+          [this] { setFromHost("time", 777.0f); setFromHost("syncMode", 2.0f); }, 777.0f },
+        { "host thread turns sync on",
+          [this] {
+              setFromHost("time", 640.0f);
+              std::thread([this] { setFromHost("syncTempo", 1.0f); }).join();
+          },
+          640.0f },
+        { "a program with sync on", [this] { processor->setCurrentProgram(0); }, 400.0f },
+        { "a program with sync on and a whole note", [this] { processor->setCurrentProgram(1); }, 6.0f },
+        { "a state restored",
+          [this] {
+              juce::MemoryBlock state;
+              setFromHost("syncTempo", 0.0f);
+              setFromHost("time", 1234.0f);
+              processor->getStateInformation(state);
+              setFromHost("syncTempo", 1.0f);
+              processor->setStateInformation(state.getData(), static_cast<int>(state.getSize()));
+          },
+          1234.0f },
+        { "the editor reopened while synced",
+          [this] {
+              processor->setCurrentProgram(0);
+              closeEditor();
+              openEditor();
+          },
+          400.0f },
+    };
+
+    for (const Case& c : cases)
+    {
+        c.change();
+        runMessages();
+        EXPECT_EQ(raw("time"), c.expectedTime) << c.name;
+    }
+}
