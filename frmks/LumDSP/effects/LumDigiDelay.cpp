@@ -1,28 +1,15 @@
 #include "LumDigiDelay.h"
 
+#include "LumDigiDelaySteps.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace
 {
-constexpr float twoPi = 6.283185307f;
-
 // The phaser's allpass turns unstable once its frequency reaches half the sample rate.
 constexpr float highestPhaserRatio = 0.49f;
-
-enum ModType
-{
-    chorus, vibrato, flanger, pan, phaser, tremolo, delayType
-};
-
-float advancePhase(float phase, float increment)
-{
-    phase += increment;
-    if (phase >= twoPi)
-        phase -= twoPi;
-    return phase;
-}
 
 float smoothingCoefficient(float seconds, float rate)
 {
@@ -34,24 +21,6 @@ int ringLength(float seconds, float rate)
     return static_cast<int>(seconds * rate);
 }
 
-// One step of a one-pole glide toward the target. In single precision the step stalls once it is below half
-// an ulp, up to 0.03 % short of the target (50 samples for an 8 s delay, and feedback 1 would decay); from
-// there the glide finishes one ulp per sample.
-float glide(float current, float target, float coefficient)
-{
-    const float next = coefficient * (current - target) + target;
-
-    if (next != current || current == target)
-        return next;
-
-    return std::nextafter(current, target);
-}
-
-// Out-of-range and non-finite samples would poison the chain; they enter as silence.
-float safeInput(float x)
-{
-    return std::fabs(x) < 1.5f ? x : 0.0f;
-}
 } // namespace
 
 LumDigiDelay::LumDigiDelay(float rate)
@@ -140,6 +109,17 @@ void LumDigiDelay::reset()
     createRings();
 }
 
+float LumDigiDelay::beginBlock(float tempo)
+{
+    bpm = tempo;
+
+    if (std::isfinite(tempo) && tempo > 0.0f)
+        validBpm = tempo;
+
+    applyModRouting();
+    return mix;
+}
+
 void LumDigiDelay::applyModRouting()
 {
     switch (modRouting)
@@ -177,66 +157,6 @@ void LumDigiDelay::targetDelayTimes(float& targetL, float& targetR) const
     const float length = unit * std::pow(2.0f, exponent);
     targetL = length + spreadSeconds;
     targetR = length - spreadSeconds;
-}
-
-float LumDigiDelay::limitedDelaySeconds(float seconds, const UniComb* ring) const
-{
-    const float shortest = 1.0f / engineSampleRate;
-    const float longest = static_cast<float>(ring->size - 1) / engineSampleRate;
-
-    if (! (seconds >= shortest)) // NaN lands here too
-        return shortest;
-
-    return seconds > longest ? longest : seconds;
-}
-
-void LumDigiDelay::runEffect(const float* inL, const float* inR, float* outL, float* outR, int numSamples,
-                             float tempo)
-{
-    const float blockMix = mix;
-    bpm = tempo;
-
-    if (std::isfinite(tempo) && tempo > 0.0f)
-        validBpm = tempo;
-
-    applyModRouting();
-
-    for (int n = 0; n < numSamples; ++n)
-    {
-        float targetL = 0.0f;
-        float targetR = 0.0f;
-        targetDelayTimes(targetL, targetR);
-
-        smoothTimeL = glide(smoothTimeL, targetL, smoothCoef);
-        smoothTimeR = glide(smoothTimeR, targetR, smoothCoef);
-        smoothFeedback = glide(smoothFeedback, feedback, smoothCoef);
-
-        if (std::isnan(smoothTimeL))
-            std::printf("NAN TL\n");
-
-        const float dryL = safeInput(inL[n]);
-        const float dryR = safeInput(inR[n]);
-        float wetL = dryL;
-        float wetR = dryR;
-
-        if (preModStage != nullptr)
-            (this->*preModStage)(wetL, wetR, &wetL, &wetR);
-        if (filterStage != nullptr)
-            (this->*filterStage)(wetL, wetR, &wetL, &wetR);
-        if (! bypassDelay)
-            (this->*delayStage)(wetL, wetR, &wetL, &wetR);
-        if (postModStage != nullptr)
-            (this->*postModStage)(wetL, wetR, &wetL, &wetR);
-
-        if (std::isnan(wetL))
-        {
-            wetL = 0.0f;
-            wetR = 0.0f;
-        }
-
-        outL[n] = (1.0f - blockMix) * dryL + blockMix * wetL;
-        outR[n] = (1.0f - blockMix) * dryR + blockMix * wetR;
-    }
 }
 
 void LumDigiDelay::doDelay(float inL, float inR, float* outL, float* outR)
@@ -279,12 +199,33 @@ void LumDigiDelay::setModLineShape()
     }
 }
 
-float LumDigiDelay::phaserCoefficient(float amount, float lfoL) const
+float LumDigiDelay::phaserArgument(float amount, float lfoL) const
 {
     const float frequency = 40.0f + 5000.0f * amount - 5000.0f * amount * lfoL;
     const float usable = std::min(frequency, highestPhaserRatio * engineSampleRate);
-    const float t = std::tan(static_cast<float>(M_PI) * usable / engineSampleRate);
+    return static_cast<float>(M_PI) * usable / engineSampleRate;
+}
+
+float LumDigiDelay::allpassCoefficient(float t)
+{
     return (t - 1.0f) / (t + 1.0f);
+}
+
+LumDigiDelay::LineWeights LumDigiDelay::lineWeights() const
+{
+    switch (modType)
+    {
+        case chorus: return { 1.0f, 0.0f, 0.7f };
+        case vibrato: return { 0.0f, 0.0f, 1.0f };
+        case flanger: return { 0.7f, modFeedback, 0.7f };
+        default: return { 1.0f, modFeedback, 1.0f }; // the Delay type
+    }
+}
+
+float LumDigiDelay::phaseIncrement() const
+{
+    constexpr float twoPi = 6.283185307f;
+    return twoPi * modFreq / engineSampleRate;
 }
 
 void LumDigiDelay::runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL,
@@ -305,30 +246,31 @@ void LumDigiDelay::doMod(float inL, float inR, float* outL, float* outR)
 
     const float lfoL = std::sin(lfoPhaseL);
     const float lfoR = std::cos(lfoPhaseR);
-    const float increment = twoPi * modFreq / engineSampleRate;
-    lfoPhaseL = advancePhase(lfoPhaseL, increment);
-    lfoPhaseR = advancePhase(lfoPhaseR, increment);
+    lfoPhaseL = advancePhase(lfoPhaseL, phaseIncrement());
+    lfoPhaseR = advancePhase(lfoPhaseR, phaseIncrement());
 
     const float mL = amount * lfoL;
     const float mR = amount * lfoR;
-    const float delayL = modCentre + std::fabs(modDepth * mL);
-    const float delayR = modCentre + std::fabs(modDepth * mR);
 
     float yL = 0.0f;
     float yR = 0.0f;
 
     switch (modType)
     {
-        case chorus: runModLines(inL, inR, delayL, delayR, { 1.0f, 0.0f, 0.7f }, &yL, &yR); break;
-        case vibrato: runModLines(inL, inR, delayL, delayR, { 0.0f, 0.0f, 1.0f }, &yL, &yR); break;
-        case flanger: runModLines(inL, inR, delayL, delayR, { 0.7f, modFeedback, 0.7f }, &yL, &yR); break;
+        case chorus:
+        case vibrato:
+        case flanger:
+        case delayType:
+            runModLines(inL, inR, modLineDelay(mL, smoothTimeL), modLineDelay(mR, smoothTimeR), lineWeights(), &yL,
+                        &yR);
+            break;
         case pan:
             yL = (1.0f - amount) * inL + mL * inL;
             yR = (1.0f - amount) * inR + mR * inR;
             break;
         case phaser:
         {
-            const float a = phaserCoefficient(amount, lfoL);
+            const float a = allpassCoefficient(std::tan(phaserArgument(amount, lfoL)));
             const float oneSample = 1.0f / engineSampleRate;
             runModLines(inL - modFeedback * lastModOutR, inR - modFeedback * lastModOutL, oneSample, oneSample,
                         { a, -a, 1.0f }, &yL, &yR);
@@ -337,10 +279,6 @@ void LumDigiDelay::doMod(float inL, float inR, float* outL, float* outR)
         case tremolo:
             yL = (1.0f - amount) * inL + mL * inL;
             yR = (1.0f - amount) * inR + mL * inR;
-            break;
-        case delayType:
-            runModLines(inL, inR, delayL + smoothTimeL / 2.0f, delayR + smoothTimeR / 2.0f,
-                        { 1.0f, modFeedback, 1.0f }, &yL, &yR);
             break;
         default: break;
     }

@@ -4,12 +4,20 @@
 #include "../filters/LumTPTFilters.h"
 #include "../filters/LumUniComb.h"
 
+#include <cmath>
+
 // Stereo dual delay: per sample, [modulation if Pre] -> highpass -> lowpass -> [delay] -> [modulation if Post],
 // then a dry/wet mix. The owner writes the parameter mirrors between blocks, in engine units.
 class LumDigiDelay : public LumDSPEffect
 {
 public:
     using StageOperation = void (LumDigiDelay::*)(float inL, float inR, float* outL, float* outR);
+
+    // The values of modType.
+    enum ModType
+    {
+        chorus, vibrato, flanger, pan, phaser, tremolo, delayType
+    };
 
     static constexpr float delayLineSeconds = 10.0f;
     static constexpr float modLineSeconds = 5.0f;
@@ -75,7 +83,7 @@ public:
     // The last finite positive tempo the host gave; blocks without one keep it.
     float validBpm = 120.0f;
 
-private:
+protected:
     // How a modulation line weighs its input and its delayed signal (see runUniComb).
     struct LineWeights
     {
@@ -84,13 +92,72 @@ private:
         float feedforward;
     };
 
-    void runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL, float* outR);
-    void createRings();
-    void deleteRings();
+    // The start of every block: takes the tempo, sets the modulation slots and returns the block's mix.
+    float beginBlock(float tempo);
     void applyModRouting();
     void targetDelayTimes(float& targetL, float& targetR) const;
     // Every read stays inside its ring: between one sample and the ring length less one sample.
     float limitedDelaySeconds(float seconds, const UniComb* ring) const;
+
+private:
+    // A stretch of a block, taken through the chain stage by stage instead of sample by sample.
+    struct Chunk
+    {
+        static constexpr int capacity = 128;
+
+        int size = 0;
+        float dryL[capacity];
+        float dryR[capacity];
+        float wetL[capacity];
+        float wetR[capacity];
+        // The smoothed values of each sample, as the per-sample chain would see them.
+        float timeL[capacity];
+        float timeR[capacity];
+        float feedback[capacity];
+    };
+
+    void runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL, float* outR);
+    void createRings();
+    void deleteRings();
     void setModLineShape();
-    float phaserCoefficient(float amount, float lfoL) const;
+    LineWeights lineWeights() const;
+    float modLineDelay(float m, float mainDelaySeconds) const;
+    float phaseIncrement() const;
+    float phaserArgument(float amount, float lfoL) const;
+    static float allpassCoefficient(float t);
+
+    void runChunk(const float* inL, const float* inR, float* outL, float* outR, Chunk& chunk, float targetL,
+                  float targetR, float blockMix);
+    void glideChunk(Chunk& chunk, float targetL, float targetR);
+    void runStageChunk(StageOperation stage, Chunk& chunk);
+    void doDelayChunk(Chunk& chunk);
+    void runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedbackShare, int count);
+    static void tanhInPlace(float* samples, int count);
+    void doFilterChunk(Chunk& chunk);
+    void doModChunk(Chunk& chunk);
+    void glideModAmount(float* amount, int count);
+    void runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count);
+    float modLinePosition(const UniComb* ring, float m, float mainDelaySeconds) const;
+    void runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo, const float* phase,
+                    const float* mainDelay, bool cosine, int count);
+    void runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL);
+    void scaleChunk(Chunk& chunk, const float* amount, const float* lfoL, const float* lfoR);
 };
+
+// Inline: the block loops call these once or twice per sample.
+inline float LumDigiDelay::limitedDelaySeconds(float seconds, const UniComb* ring) const
+{
+    const float shortest = 1.0f / engineSampleRate;
+    const float longest = static_cast<float>(ring->size - 1) / engineSampleRate;
+
+    if (! (seconds >= shortest)) // NaN lands here too
+        return shortest;
+
+    return seconds > longest ? longest : seconds;
+}
+
+inline float LumDigiDelay::modLineDelay(float m, float mainDelaySeconds) const
+{
+    const float delay = modCentre + std::fabs(modDepth * m);
+    return modType == delayType ? delay + mainDelaySeconds / 2.0f : delay;
+}

@@ -50,3 +50,32 @@ float runTPT2(TPTFilter* f, int highpass, float x)
     const float lp = runTPT(&f->state, x, f->coefficient);
     return highpass == 0 ? lp : x - lp;
 }
+
+void runTPTHighLow(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count)
+{
+    float highState[2] = { highpass[0]->state, highpass[1]->state };
+    float lowState[2] = { lowpass[0]->state, lowpass[1]->state };
+    const float highG[2] = { highpass[0]->coefficient, highpass[1]->coefficient };
+    const float lowG[2] = { lowpass[0]->coefficient, lowpass[1]->coefficient };
+
+    for (int n = 0; n < count; ++n)
+    {
+        for (int c = 0; c < 2; ++c)
+        {
+            const float x = channels[c][n];
+            const float highV = (x - highState[c]) * highG[c];
+            const float high = x - (highV + highState[c]);
+            highState[c] += 2.0f * highV;
+
+            const float lowV = (high - lowState[c]) * lowG[c];
+            channels[c][n] = lowV + lowState[c];
+            lowState[c] += 2.0f * lowV;
+        }
+    }
+
+    for (int c = 0; c < 2; ++c)
+    {
+        highpass[c]->state = highState[c];
+        lowpass[c]->state = lowState[c];
+    }
+}

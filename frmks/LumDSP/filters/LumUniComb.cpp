@@ -44,32 +44,8 @@ void resetUniComb(UniComb* comb)
 float runUniComb(UniComb* comb, float x, float delaySeconds, float blend, float feedback, float feedforward,
                  float sampleRate)
 {
-    const float d = delaySeconds * sampleRate;
-    float position = static_cast<float>(comb->writeIndex) - d;
-
-    if (position < 0.0f)
-        position += static_cast<float>(comb->size);
-
-    int i = static_cast<int>(position);
-    const float frac = position - static_cast<float>(i);
-
-    // A position a hair below 0 can round up to exactly size after the wrap; it names slot 0.
-    if (i >= comb->size)
-        i -= comb->size;
-
-    const float a = comb->buffer[i];
-    const float b = comb->buffer[i + 1 < comb->size ? i + 1 : 0];
-    const float delayed = a + frac * (b - a);
-
-    const float w = 0.95f * x + feedback * delayed;
-    const float y = std::tanh(feedforward * delayed + blend * w);
-
-    comb->buffer[comb->writeIndex] = w;
-
-    if (++comb->writeIndex >= comb->size)
-        comb->writeIndex = 0;
-
-    return y;
+    const float delayed = readUniCombAt(comb, uniCombPosition(comb, delaySeconds * sampleRate));
+    return std::tanh(weighUniComb(comb, x, delayed, blend, feedback, feedforward));
 }
 
 float uniCombGetSampleWithTimeDelay(UniComb* comb, float seconds, float sampleRate)

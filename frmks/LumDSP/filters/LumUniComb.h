@@ -18,3 +18,39 @@ float runUniComb(UniComb* comb, float x, float delaySeconds, float blend, float 
 
 float uniCombGetSampleWithTimeDelay(UniComb* comb, float seconds, float sampleRate);
 float uniCombGetSampleWithDelay(UniComb* comb, float samples);
+
+// The pieces of runUniComb, for the engine's block loops: the same arithmetic, without the tanh.
+
+// Where a read d samples back lands, in single precision as the ring has always computed it; the rounding at
+// large write indices is part of the sound.
+inline float uniCombPosition(const UniComb* comb, float d)
+{
+    const float position = static_cast<float>(comb->writeIndex) - d;
+    return position < 0.0f ? position + static_cast<float>(comb->size) : position;
+}
+
+inline float readUniCombAt(const UniComb* comb, float position)
+{
+    int i = static_cast<int>(position);
+    const float frac = position - static_cast<float>(i);
+
+    // A position a hair below 0 can round up to exactly size after the wrap; it names slot 0.
+    if (i >= comb->size)
+        i -= comb->size;
+
+    const float a = comb->buffer[i];
+    const float b = comb->buffer[i + 1 < comb->size ? i + 1 : 0];
+    return a + frac * (b - a);
+}
+
+// Writes w = 0.95 x + feedback * delayed and returns what goes through the tanh.
+inline float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback, float feedforward)
+{
+    const float w = 0.95f * x + feedback * delayed;
+    comb->buffer[comb->writeIndex] = w;
+
+    if (++comb->writeIndex >= comb->size)
+        comb->writeIndex = 0;
+
+    return feedforward * delayed + blend * w;
+}

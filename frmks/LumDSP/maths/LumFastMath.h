@@ -1,0 +1,56 @@
+#pragma once
+
+#include <algorithm>
+
+// Branch-free approximations that the compiler can run four or eight at a time over a block. Their accuracy is
+// pinned by tests/dsp/FastMathTest.cpp.
+
+// tanh within 2e-7 of the C library's for every float: a 13/6 rational fit on [-7.9, 7.9], where tanh reaches 1
+// in single precision.
+inline float fastTanh(float x)
+{
+    const float c = std::min(std::max(x, -7.90531110763549805f), 7.90531110763549805f);
+    const float c2 = c * c;
+
+    float p = c2 * -2.76076847742355e-16f + 2.00018790482477e-13f;
+    p = p * c2 + -8.60467152213735e-11f;
+    p = p * c2 + 5.12229709037114e-08f;
+    p = p * c2 + 1.48572235717979e-05f;
+    p = p * c2 + 6.37261928875436e-04f;
+    p = p * c2 + 4.89352455891786e-03f;
+
+    float q = c2 * 1.19825839466702e-06f + 1.18534705686654e-04f;
+    q = q * c2 + 2.26843463243900e-03f;
+    q = q * c2 + 4.89352518554385e-03f;
+
+    return c * p / q;
+}
+
+struct SinCos
+{
+    float sin;
+    float cos;
+};
+
+// sin and cos within 1.2e-7 of the C library's sinf and cosf for |x| < 64.
+inline SinCos fastSinCos(float x)
+{
+    // Nearest quarter turn, by the add-and-subtract rounding trick, then x less that many quarter turns in three
+    // parts whose products stay exact.
+    const float quarter = (x * 0.636619772f + 12582912.0f) - 12582912.0f;
+    const float r = ((x - quarter * 1.5703125f) - quarter * 4.837512969970703125e-4f)
+                    - quarter * 7.54978995489188216e-8f;
+    const float r2 = r * r;
+
+    const float s = r + r * r2 * (-1.6666654611e-1f + r2 * (8.3321608736e-3f + r2 * -1.9515295891e-4f));
+    const float c = 1.0f - 0.5f * r2
+                    + r2 * r2 * (4.166664568298827e-2f + r2 * (-1.388731625493765e-3f + r2 * 2.443315711809948e-5f));
+
+    const int turn = static_cast<int>(quarter) & 3;
+    const float sinValue = (turn & 1) != 0 ? c : s;
+    const float cosValue = (turn & 1) != 0 ? s : c;
+    return { (turn & 2) != 0 ? -sinValue : sinValue, ((turn + 1) & 2) != 0 ? -cosValue : cosValue };
+}
+
+// How far the C library's sinf and cosf can be from fastSinCos, with a margin of two.
+constexpr float fastSinCosError = 2.5e-7f;

@@ -1,0 +1,30 @@
+#include "maths/LumFastMath.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(FastMath, TanhFollowsTheLibraryEverywhere)
+{
+    float worst = 0.0f;
+    for (float x = -20.0f; x < 20.0f; x += 1.37e-4f)
+        worst = std::max(worst, std::fabs(fastTanh(x) - std::tanh(x)));
+    EXPECT_LT(worst, 4e-7f);
+
+    for (float x = 1e-30f; x < 0.1f; x *= 1.01f)
+        ASSERT_NEAR(fastTanh(x) / std::tanh(x), 1.0f, 4e-7f) << x;
+    EXPECT_EQ(fastTanh(-0.0f), 0.0f);
+    EXPECT_EQ(fastTanh(100.0f), 1.0f);
+}
+
+TEST(FastMath, SinCosStayWithinTheirBoundOfTheLibrary)
+{
+    // The modulation stage trusts fastSinCosError: half of it must hold wherever an LFO phase can be.
+    float worst = 0.0f;
+    for (float x = -64.0f; x < 64.0f; x += 3.1e-5f)
+    {
+        const SinCos fast = fastSinCos(x);
+        worst = std::max({ worst, std::fabs(fast.sin - std::sin(x)), std::fabs(fast.cos - std::cos(x)) });
+    }
+    EXPECT_LE(worst, 0.5f * fastSinCosError);
+}
