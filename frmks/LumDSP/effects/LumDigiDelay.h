@@ -97,6 +97,14 @@ protected:
     void applyModRouting();
     void targetDelayTimes(float& targetL, float& targetR) const;
     // Every read stays inside its ring: between one sample and the ring length less one sample.
+    struct DelayLimits
+    {
+        float shortest;
+        float longest;
+    };
+
+    DelayLimits delayLimits(const UniComb* ring) const;
+    static float limitDelay(float seconds, DelayLimits limits);
     float limitedDelaySeconds(float seconds, const UniComb* ring) const;
 
 private:
@@ -132,12 +140,13 @@ private:
     void runStageChunk(StageOperation stage, Chunk& chunk);
     void doDelayChunk(Chunk& chunk);
     void runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedbackShare, int count);
+    static int steadyRun(const UniComb& line, float d, int available);
+    static void runSteadyDelay(UniComb& line, float* samples, float d, float feedbackShare, int run);
     static void tanhInPlace(float* samples, int count);
     void doFilterChunk(Chunk& chunk);
     void doModChunk(Chunk& chunk);
     void glideModAmount(float* amount, int count);
     void runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count);
-    float modLinePosition(const UniComb* ring, float m, float mainDelaySeconds) const;
     void runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo, const float* phase,
                     const float* mainDelay, bool cosine, int count);
     void runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL);
@@ -145,15 +154,22 @@ private:
 };
 
 // Inline: the block loops call these once or twice per sample.
+inline LumDigiDelay::DelayLimits LumDigiDelay::delayLimits(const UniComb* ring) const
+{
+    return { 1.0f / engineSampleRate, static_cast<float>(ring->size - 1) / engineSampleRate };
+}
+
+inline float LumDigiDelay::limitDelay(float seconds, DelayLimits limits)
+{
+    if (! (seconds >= limits.shortest)) // NaN lands here too
+        return limits.shortest;
+
+    return seconds > limits.longest ? limits.longest : seconds;
+}
+
 inline float LumDigiDelay::limitedDelaySeconds(float seconds, const UniComb* ring) const
 {
-    const float shortest = 1.0f / engineSampleRate;
-    const float longest = static_cast<float>(ring->size - 1) / engineSampleRate;
-
-    if (! (seconds >= shortest)) // NaN lands here too
-        return shortest;
-
-    return seconds > longest ? longest : seconds;
+    return limitDelay(seconds, delayLimits(ring));
 }
 
 inline float LumDigiDelay::modLineDelay(float m, float mainDelaySeconds) const

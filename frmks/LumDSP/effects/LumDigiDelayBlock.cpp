@@ -113,16 +113,76 @@ void LumDigiDelay::doDelayChunk(Chunk& chunk)
     tanhInPlace(chunk.wetR, count);
 }
 
-// runUniComb with blend 0 and feedforward 1, leaving out the tanh.
+// runUniComb with blend 0 and feedforward 1, leaving out the tanh. The loop works on copies of the ring record
+// and the rate: writes through float pointers could otherwise change them, for all the compiler knows.
 void LumDigiDelay::runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedbackShare,
                                 int count)
 {
-    for (int n = 0; n < count; ++n)
+    UniComb line = *ring;
+    const DelayLimits limits = delayLimits(ring);
+    const float rate = engineSampleRate;
+
+    for (int n = 0; n < count;)
     {
-        const float d = limitedDelaySeconds(seconds[n], ring) * engineSampleRate;
-        const float delayed = readUniCombAt(ring, uniCombPosition(ring, d));
-        samples[n] = weighUniComb(ring, samples[n], delayed, 0.0f, feedbackShare[n], 1.0f);
+        const float d = limitDelay(seconds[n], limits) * rate;
+        const bool steady = seconds[n] == seconds[count - 1] && feedbackShare[n] == feedbackShare[count - 1];
+        const int run = steady ? steadyRun(line, d, count - n) : 0;
+
+        if (run > 0)
+        {
+            runSteadyDelay(line, samples + n, d, feedbackShare[n], run);
+            n += run;
+            continue;
+        }
+
+        const float delayed = readUniCombAt(&line, uniCombPosition(&line, d));
+        samples[n] = weighUniComb(&line, samples[n], delayed, 0.0f, feedbackShare[n], 1.0f);
+        ++n;
     }
+
+    ring->writeIndex = line.writeIndex;
+}
+
+// How many samples from here read a delay of d samples at consecutive slots with one interpolation weight, as
+// the per-sample position would: the positions stay in one binade of single precision (one rounding grid), no
+// read or write wraps, and no read reaches a slot written in the same run.
+int LumDigiDelay::steadyRun(const UniComb& line, float d, int available)
+{
+    const float first = static_cast<float>(line.writeIndex) - d;
+    if (! (first >= 1.0f))
+        return 0;
+
+    const int start = static_cast<int>(first);
+    int run = std::min({ available, line.size - line.writeIndex, line.size - 2 - start,
+                         line.writeIndex - start - 1 });
+    const float last = static_cast<float>(line.writeIndex + run - 1) - d;
+
+    if (run < 2 || std::ilogb(first) != std::ilogb(last) || last - first != static_cast<float>(run - 1))
+        return 0;
+    return run;
+}
+
+void LumDigiDelay::runSteadyDelay(UniComb& line, float* samples, float d, float feedbackShare, int run)
+{
+    const float position = static_cast<float>(line.writeIndex) - d;
+    const int start = static_cast<int>(position);
+    const float frac = position - static_cast<float>(start);
+    const float* read = line.buffer + start;
+    float* write = line.buffer + line.writeIndex;
+    float delayed[Chunk::capacity];
+
+    for (int k = 0; k < run; ++k)
+        delayed[k] = read[k] + frac * (read[k + 1] - read[k]);
+
+    for (int k = 0; k < run; ++k)
+    {
+        write[k] = 0.95f * samples[k] + feedbackShare * delayed[k];
+        samples[k] = delayed[k];
+    }
+
+    line.writeIndex += run;
+    if (line.writeIndex >= line.size)
+        line.writeIndex = 0;
 }
 
 void LumDigiDelay::doFilterChunk(Chunk& chunk)

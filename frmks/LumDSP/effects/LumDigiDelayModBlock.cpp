@@ -75,12 +75,6 @@ void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR
     }
 }
 
-float LumDigiDelay::modLinePosition(const UniComb* ring, float m, float mainDelaySeconds) const
-{
-    const float seconds = limitedDelaySeconds(modLineDelay(m, mainDelaySeconds), ring);
-    return uniCombPosition(ring, seconds * engineSampleRate);
-}
-
 // The ring rounds its read position to a grid as coarse as 1/64 sample, so an LFO value an ulp away from the C
 // library's can read a neighbouring point: a clear difference in a bright signal. The approximation is used
 // where both ends of its error bound give the same position, which is nearly always; elsewhere the library's
@@ -88,22 +82,38 @@ float LumDigiDelay::modLinePosition(const UniComb* ring, float m, float mainDela
 void LumDigiDelay::runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo,
                               const float* phase, const float* mainDelay, bool cosine, int count)
 {
-    const LineWeights weights = lineWeights();
+    const DelayLimits limits = delayLimits(ring);
+    const float rate = engineSampleRate;
+    UniComb line = *ring; // a copy, for the reason given at runDelayLine
+    float position[Chunk::capacity];
+    float upper[Chunk::capacity];
+
+    const auto positionAt = [&](int n, float m) {
+        line.writeIndex = ring->writeIndex + n < line.size ? ring->writeIndex + n : ring->writeIndex + n - line.size;
+        return uniCombPosition(&line, limitDelay(modLineDelay(m, mainDelay[n]), limits) * rate);
+    };
 
     for (int n = 0; n < count; ++n)
     {
         const float size = std::fabs(lfo[n]);
-        float position = modLinePosition(ring, amount[n] * std::max(size - fastSinCosError, 0.0f), mainDelay[n]);
-
-        if (position != modLinePosition(ring, amount[n] * (size + fastSinCosError), mainDelay[n]))
-        {
-            const float exact = cosine ? std::cos(phase[n]) : std::sin(phase[n]);
-            position = modLinePosition(ring, amount[n] * exact, mainDelay[n]);
-        }
-
-        const float delayed = readUniCombAt(ring, position);
-        samples[n] = weighUniComb(ring, samples[n], delayed, weights.blend, weights.feedback, weights.feedforward);
+        position[n] = positionAt(n, amount[n] * std::max(size - fastSinCosError, 0.0f));
+        upper[n] = positionAt(n, amount[n] * (size + fastSinCosError));
     }
+
+    for (int n = 0; n < count; ++n)
+        if (position[n] != upper[n])
+            position[n] = positionAt(n, amount[n] * (cosine ? std::cos(phase[n]) : std::sin(phase[n])));
+
+    const LineWeights weights = lineWeights();
+    line.writeIndex = ring->writeIndex;
+
+    for (int n = 0; n < count; ++n)
+    {
+        const float delayed = readUniCombAt(&line, position[n]);
+        samples[n] = weighUniComb(&line, samples[n], delayed, weights.blend, weights.feedback, weights.feedforward);
+    }
+
+    ring->writeIndex = line.writeIndex;
 }
 
 void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL)
