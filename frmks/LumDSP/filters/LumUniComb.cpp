@@ -12,6 +12,16 @@ int foldIndex(long long index, int size)
     return static_cast<int>(folded < 0 ? folded + size : folded);
 }
 
+// A large buffer from calloc is untouched pages of zeros; writing one value per page now takes the page faults
+// here, on the thread that prepares, instead of on the audio thread while the ring fills.
+void touchPages(float* buffer, int size)
+{
+    constexpr int floatsPerPage = 1024;
+    volatile float* slots = buffer;
+    for (int i = 0; i < size; i += floatsPerPage)
+        slots[i] = 0.0f;
+}
+
 float readSlotsBack(const UniComb* comb, long long slotsBack)
 {
     return comb->buffer[foldIndex(comb->writeIndex - slotsBack, comb->size)];
@@ -22,6 +32,7 @@ void initUniComb(UniComb** comb, int size)
 {
     auto* record = static_cast<UniComb*>(std::calloc(1, sizeof(UniComb)));
     record->buffer = static_cast<float*>(std::calloc(static_cast<size_t>(size), sizeof(float)));
+    touchPages(record->buffer, size);
     record->size = size;
     record->writeIndex = 0;
     *comb = record;
