@@ -145,6 +145,7 @@ int compare(LilvWorld* world, PassRunner& runner, const Options& o)
                 "median CPU time per stereo frame\n", field.contenders.size(), o.seconds, rate, blockSize, o.rounds);
 
     const auto times = runRounds(runner, field, signal, o.rounds, 0);
+    std::printf("\n"); // after whatever the plug-ins printed
     const double host = medianNsPerFrame(times[0], signal.frames());
 
     std::vector<Cost> costs;
@@ -165,6 +166,7 @@ int tail(LilvWorld* world, PassRunner& runner, const Options& o)
     const StereoSignal signal = withSilence(makeTestSignal(o.seconds, rate), o.seconds, rate);
     std::printf("%.0f s of input, then %.0f s of silence; %d interleaved rounds\n", o.seconds, o.seconds, o.rounds);
     const auto times = runRounds(runner, field, signal, o.rounds, static_cast<size_t>(tailWindowSeconds * rate));
+    std::printf("\n");
 
     const size_t last = times[0].front().windows.size() - 1;
     std::vector<TailCost> costs;
