@@ -149,6 +149,8 @@ private:
     void runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count);
     void runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo, const float* phase,
                     const float* mainDelay, bool cosine, int count);
+    void readThenWriteLine(UniComb* ring, float* samples, const float* position, int count);
+    void runLineInTurn(UniComb* ring, float* samples, const float* position, int count);
     void runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL);
     void scaleChunk(Chunk& chunk, const float* amount, const float* lfoL, const float* lfoR);
 };

@@ -29,7 +29,7 @@ void LumDigiDelay::runEffect(const float* inL, const float* inR, float* outL, fl
     }
 }
 
-void LumDigiDelay::runChunk(const float* inL, const float* inR, float* outL, float* outR, Chunk& chunk,
+LUM_VECTOR_CLONES void LumDigiDelay::runChunk(const float* inL, const float* inR, float* outL, float* outR, Chunk& chunk,
                             float targetL, float targetR, float blockMix)
 {
     const int count = chunk.size;
@@ -162,7 +162,7 @@ int LumDigiDelay::steadyRun(const UniComb& line, float d, int available)
     return run;
 }
 
-void LumDigiDelay::runSteadyDelay(UniComb& line, float* samples, float d, float feedbackShare, int run)
+LUM_VECTOR_CLONES void LumDigiDelay::runSteadyDelay(UniComb& line, float* samples, float d, float feedbackShare, int run)
 {
     const float position = static_cast<float>(line.writeIndex) - d;
     const int start = static_cast<int>(position);
@@ -198,7 +198,7 @@ void LumDigiDelay::doFilterChunk(Chunk& chunk)
     runTPTHighLow(highs, lows, channels, chunk.size);
 }
 
-void LumDigiDelay::tanhInPlace(float* samples, int count)
+LUM_VECTOR_CLONES void LumDigiDelay::tanhInPlace(float* samples, int count)
 {
     for (int n = 0; n < count; ++n)
         samples[n] = fastTanh(samples[n]);

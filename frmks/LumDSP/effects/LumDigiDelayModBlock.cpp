@@ -56,7 +56,7 @@ void LumDigiDelay::glideModAmount(float* amount, int count)
         smoothModAmount = amount[n] = glide(smoothModAmount, modAmount, modSmoothCoef);
 }
 
-void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count)
+LUM_VECTOR_CLONES void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count)
 {
     const float increment = phaseIncrement();
 
@@ -79,33 +79,69 @@ void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR
 // library's can read a neighbouring point: a clear difference in a bright signal. The approximation is used
 // where both ends of its error bound give the same position, which is nearly always; elsewhere the library's
 // value decides.
-void LumDigiDelay::runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo,
+LUM_VECTOR_CLONES void LumDigiDelay::runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo,
                               const float* phase, const float* mainDelay, bool cosine, int count)
 {
     const DelayLimits limits = delayLimits(ring);
     const float rate = engineSampleRate;
-    UniComb line = *ring; // a copy, for the reason given at runDelayLine
+    const float start = static_cast<float>(ring->writeIndex);
+    const float size = static_cast<float>(ring->size);
     float position[Chunk::capacity];
     float upper[Chunk::capacity];
+    // With every read further back than the stretch is long, no read meets a value written in the stretch.
+    const float clearOfWrites = static_cast<float>(count + 2);
+    int readsMeetWrites = 0;
 
-    const auto positionAt = [&](int n, float m) {
-        line.writeIndex = ring->writeIndex + n < line.size ? ring->writeIndex + n : ring->writeIndex + n - line.size;
-        return uniCombPosition(&line, limitDelay(modLineDelay(m, mainDelay[n]), limits) * rate);
+    const auto delayFor = [&](int n, float m) { return limitDelay(modLineDelay(m, mainDelay[n]), limits) * rate; };
+    // uniCombPosition at the write index of sample n
+    const auto positionAt = [&](int n, float d) {
+        const float writeIndex = start + static_cast<float>(n) < size ? start + static_cast<float>(n)
+                                                                       : start + static_cast<float>(n) - size;
+        const float p = writeIndex - d;
+        return p < 0.0f ? p + size : p;
     };
 
     for (int n = 0; n < count; ++n)
     {
-        const float size = std::fabs(lfo[n]);
-        position[n] = positionAt(n, amount[n] * std::max(size - fastSinCosError, 0.0f));
-        upper[n] = positionAt(n, amount[n] * (size + fastSinCosError));
+        const float magnitude = std::fabs(lfo[n]);
+        const float lower = delayFor(n, amount[n] * std::max(magnitude - fastSinCosError, 0.0f));
+        position[n] = positionAt(n, lower);
+        upper[n] = positionAt(n, delayFor(n, amount[n] * (magnitude + fastSinCosError)));
+        readsMeetWrites |= lower < clearOfWrites;
     }
 
     for (int n = 0; n < count; ++n)
         if (position[n] != upper[n])
-            position[n] = positionAt(n, amount[n] * (cosine ? std::cos(phase[n]) : std::sin(phase[n])));
+            position[n] = positionAt(n, delayFor(n, amount[n] * (cosine ? std::cos(phase[n]) : std::sin(phase[n]))));
 
+    if (readsMeetWrites != 0)
+        runLineInTurn(ring, samples, position, count);
+    else
+        readThenWriteLine(ring, samples, position, count);
+}
+
+LUM_VECTOR_CLONES void LumDigiDelay::readThenWriteLine(UniComb* ring, float* samples, const float* position, int count)
+{
     const LineWeights weights = lineWeights();
-    line.writeIndex = ring->writeIndex;
+    float delayed[Chunk::capacity];
+    float stored[Chunk::capacity];
+
+    for (int n = 0; n < count; ++n)
+        delayed[n] = readUniCombAt(ring, position[n]);
+
+    for (int n = 0; n < count; ++n)
+    {
+        stored[n] = uniCombInput(samples[n], delayed[n], weights.feedback);
+        samples[n] = uniCombOutput(delayed[n], stored[n], weights.blend, weights.feedforward);
+    }
+
+    writeUniCombRun(ring, stored, count);
+}
+
+void LumDigiDelay::runLineInTurn(UniComb* ring, float* samples, const float* position, int count)
+{
+    const LineWeights weights = lineWeights();
+    UniComb line = *ring; // a copy, for the reason given at runDelayLine
 
     for (int n = 0; n < count; ++n)
     {
@@ -116,7 +152,7 @@ void LumDigiDelay::runModLine(UniComb* ring, float* samples, const float* amount
     ring->writeIndex = line.writeIndex;
 }
 
-void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL)
+LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL)
 {
     const int count = chunk.size;
     float coefficient[Chunk::capacity];
@@ -145,7 +181,7 @@ void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* amount, const float
 }
 
 // Pan moves the two gains in quadrature; Tremolo moves both with the left, sine LFO.
-void LumDigiDelay::scaleChunk(Chunk& chunk, const float* amount, const float* lfoL, const float* lfoR)
+LUM_VECTOR_CLONES void LumDigiDelay::scaleChunk(Chunk& chunk, const float* amount, const float* lfoL, const float* lfoR)
 {
     const float* rightLfo = modType == pan ? lfoR : lfoL;
 

@@ -1,5 +1,6 @@
 #include "LumUniComb.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -57,6 +58,17 @@ float runUniComb(UniComb* comb, float x, float delaySeconds, float blend, float 
 {
     const float delayed = readUniCombAt(comb, uniCombPosition(comb, delaySeconds * sampleRate));
     return std::tanh(weighUniComb(comb, x, delayed, blend, feedback, feedforward));
+}
+
+void writeUniCombRun(UniComb* comb, const float* w, int count)
+{
+    const int first = std::min(count, comb->size - comb->writeIndex);
+    std::copy(w, w + first, comb->buffer + comb->writeIndex);
+    std::copy(w + first, w + count, comb->buffer);
+    comb->writeIndex = count > first ? count - first : comb->writeIndex + first;
+
+    if (comb->writeIndex >= comb->size)
+        comb->writeIndex = 0;
 }
 
 float uniCombGetSampleWithTimeDelay(UniComb* comb, float seconds, float sampleRate)

@@ -43,14 +43,29 @@ inline float readUniCombAt(const UniComb* comb, float position)
     return a + frac * (b - a);
 }
 
+// What the ring stores for input x.
+inline float uniCombInput(float x, float delayed, float feedback)
+{
+    return 0.95f * x + feedback * delayed;
+}
+
+// What goes through the tanh.
+inline float uniCombOutput(float delayed, float w, float blend, float feedforward)
+{
+    return feedforward * delayed + blend * w;
+}
+
 // Writes w = 0.95 x + feedback * delayed and returns what goes through the tanh.
 inline float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback, float feedforward)
 {
-    const float w = 0.95f * x + feedback * delayed;
+    const float w = uniCombInput(x, delayed, feedback);
     comb->buffer[comb->writeIndex] = w;
 
     if (++comb->writeIndex >= comb->size)
         comb->writeIndex = 0;
 
-    return feedforward * delayed + blend * w;
+    return uniCombOutput(delayed, w, blend, feedforward);
 }
+
+// Writes count values at the write index, as count calls would.
+void writeUniCombRun(UniComb* comb, const float* w, int count);
