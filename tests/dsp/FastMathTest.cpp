@@ -14,7 +14,12 @@ TEST(FastMath, TanhFollowsTheLibraryEverywhere)
     for (float x = 1e-30f; x < 0.1f; x *= 1.01f)
         ASSERT_NEAR(fastTanh(x) / std::tanh(x), 1.0f, 4e-7f) << x;
     EXPECT_EQ(fastTanh(-0.0f), 0.0f);
-    EXPECT_EQ(fastTanh(100.0f), 1.0f);
+    for (float x : { 7.0f, 7.9f, 8.0f, 100.0f, 1e30f })
+    {
+        EXPECT_NEAR(fastTanh(x), std::tanh(x), 4e-7f) << x;
+        EXPECT_LE(fastTanh(x), 1.0f) << x;
+        EXPECT_GE(fastTanh(-x), -1.0f) << x;
+    }
 }
 
 TEST(FastMath, SinCosStayWithinTheirBoundOfTheLibrary)

@@ -166,18 +166,30 @@ LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* a
     const float oneSample = 1.0f / engineSampleRate;
     const float dL = limitedDelaySeconds(oneSample, modLineL) * engineSampleRate;
     const float dR = limitedDelaySeconds(oneSample, modLineR) * engineSampleRate;
+    const float share = modFeedback;
+    UniComb left = *modLineL; // copies, for the reason given at runDelayLine
+    UniComb right = *modLineR;
+    float lastL = lastModOutL;
+    float lastR = lastModOutR;
 
     // Each channel's input takes the other's last output: one sample at a time.
     for (int n = 0; n < count; ++n)
     {
         const float a = coefficient[n];
-        const float xL = chunk.wetL[n] - modFeedback * lastModOutR;
-        const float xR = chunk.wetR[n] - modFeedback * lastModOutL;
-        const float delayedL = readUniCombAt(modLineL, uniCombPosition(modLineL, dL));
-        const float delayedR = readUniCombAt(modLineR, uniCombPosition(modLineR, dR));
-        lastModOutL = chunk.wetL[n] = fastTanh(weighUniComb(modLineL, xL, delayedL, a, -a, 1.0f));
-        lastModOutR = chunk.wetR[n] = fastTanh(weighUniComb(modLineR, xR, delayedR, a, -a, 1.0f));
+        const float xL = chunk.wetL[n] - share * lastR;
+        const float xR = chunk.wetR[n] - share * lastL;
+        const float delayedL = readUniCombAt(&left, uniCombPosition(&left, dL));
+        const float delayedR = readUniCombAt(&right, uniCombPosition(&right, dR));
+        lastL = fastTanh(weighUniComb(&left, xL, delayedL, a, -a, 1.0f));
+        lastR = fastTanh(weighUniComb(&right, xR, delayedR, a, -a, 1.0f));
+        chunk.wetL[n] = lastL;
+        chunk.wetR[n] = lastR;
     }
+
+    modLineL->writeIndex = left.writeIndex;
+    modLineR->writeIndex = right.writeIndex;
+    lastModOutL = lastL;
+    lastModOutR = lastR;
 }
 
 // Pan moves the two gains in quadrature; Tremolo moves both with the left, sine LFO.

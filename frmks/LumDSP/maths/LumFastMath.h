@@ -19,19 +19,17 @@ inline float fastTanh(float x)
 {
     const float c = std::min(std::max(x, -7.90531110763549805f), 7.90531110763549805f);
     const float c2 = c * c;
+    const float c4 = c2 * c2;
+    const float c8 = c4 * c4;
 
-    float p = c2 * -2.76076847742355e-16f + 2.00018790482477e-13f;
-    p = p * c2 + -8.60467152213735e-11f;
-    p = p * c2 + 5.12229709037114e-08f;
-    p = p * c2 + 1.48572235717979e-05f;
-    p = p * c2 + 6.37261928875436e-04f;
-    p = p * c2 + 4.89352455891786e-03f;
+    // Estrin's scheme: the phaser runs this inside a feedback loop, where latency is what counts.
+    const float p = (4.89352455891786e-03f + 6.37261928875436e-04f * c2)
+                    + c4 * (1.48572235717979e-05f + 5.12229709037114e-08f * c2)
+                    + c8 * ((-8.60467152213735e-11f + 2.00018790482477e-13f * c2) + c4 * -2.76076847742355e-16f);
+    const float q = (4.89352518554385e-03f + 2.26843463243900e-03f * c2)
+                    + c4 * (1.18534705686654e-04f + 1.19825839466702e-06f * c2);
 
-    float q = c2 * 1.19825839466702e-06f + 1.18534705686654e-04f;
-    q = q * c2 + 2.26843463243900e-03f;
-    q = q * c2 + 4.89352518554385e-03f;
-
-    return c * p / q;
+    return std::min(std::max(c * p / q, -1.0f), 1.0f); // rounding may step past 1 near the ends
 }
 
 struct SinCos
