@@ -2,10 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 // JUCE's hosting classes create plug-ins through the message manager; the test thread is its message thread.
+// The plug-in finds its presets under HOME: every run starts from an empty one, never the user's.
 int main(int argc, char** argv)
 {
-    const juce::ScopedJuceInitialiser_GUI juceRuntime;
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const auto home = juce::File::createTempFile("vela-host-home");
+    home.createDirectory();
+    setenv("HOME", home.getFullPathName().toRawUTF8(), 1);
+
+    int result = 0;
+    {
+        const juce::ScopedJuceInitialiser_GUI juceRuntime;
+        testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+
+    home.deleteRecursively();
+    return result;
 }

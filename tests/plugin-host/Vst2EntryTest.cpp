@@ -1,6 +1,8 @@
 // Talks to the VST 2 build the way any host does: through its entry point and dispatcher, without JUCE in
 // between. Opcodes and flag bits are written as numbers so that a wrong value in the headers the plug-in
 // was built with cannot hide here.
+#include "BankHome.h"
+
 #include <pluginterfaces/vst2.x/aeffectx.h>
 
 #include <gtest/gtest.h>
@@ -18,6 +20,14 @@ VstIntPtr minimalHost(AEffect*, int opcode, int, VstIntPtr, void*, float)
 {
     constexpr int audioMasterVersion = 1;
     return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+std::uint32_t littleEndian32(const std::string& bytes, size_t offset)
+{
+    std::uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i)
+        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
+    return value;
 }
 
 struct NumberQuery
@@ -60,11 +70,13 @@ protected:
             dlclose(library);
     }
 
-    VstIntPtr dispatch(int opcode, void* data = nullptr) const
+    VstIntPtr dispatch(int opcode, void* data = nullptr, int index = 0, VstIntPtr value = 0) const
     {
-        return effect->dispatcher(effect, opcode, 0, 0, data, 0.0f);
+        return effect->dispatcher(effect, opcode, index, value, data, 0.0f);
     }
 
+    // The effect lists the factory bank as its programs.
+    const BankHome bank;
     void* library = nullptr;
     AEffect* effect = nullptr;
 };
@@ -115,5 +127,40 @@ TEST_F(Vst2Entry, AnswersTheNameQueries)
         dispatch(query.opcode, text);
         EXPECT_EQ(std::string(text), query.expected) << query.name;
     }
+}
+
+TEST_F(Vst2Entry, ChunkIsTheStateDocumentAndRestoresTheParameters)
+{
+    constexpr int effGetChunk = 23, effSetChunk = 24;
+
+    void* data = nullptr;
+    const auto size = dispatch(effGetChunk, &data);
+    ASSERT_GT(size, 9);
+    const std::string chunk(static_cast<const char*>(data), static_cast<size_t>(size));
+
+    EXPECT_EQ(chunk.substr(0, 4), std::string("\x56\x43\x32\x21", 4)) << "magic 0x21324356, little-endian";
+    EXPECT_EQ(littleEndian32(chunk, 4), static_cast<std::uint32_t>(size - 9));
+    const std::string firstParameter = "<Vela><PARAM id=\"time\" value=\"250\"/>";
+    EXPECT_EQ(chunk.substr(8, firstParameter.size()), firstParameter);
+    EXPECT_EQ(chunk.back(), '\0');
+
+    std::string changed = chunk;
+    changed.replace(changed.find("value=\"250\""), 11, "value=\"1000\"");
+    const auto newLength = static_cast<std::uint32_t>(changed.size() - 9);
+    for (size_t i = 0; i < 4; ++i)
+        changed[4 + i] = static_cast<char>((newLength >> (8 * i)) & 0xffu);
+    dispatch(effSetChunk, changed.data(), 0, static_cast<VstIntPtr>(changed.size()));
+
+    EXPECT_FLOAT_EQ(effect->getParameter(effect, 0), 0.5f);
+}
+
+TEST_F(Vst2Entry, NoCurrentProgramIsReportedAsMinusOneAndNamedEmpty)
+{
+    constexpr int effGetProgram = 3, effGetProgramName = 5;
+
+    EXPECT_EQ(dispatch(effGetProgram), -1);
+    char name[256] = "unchanged";
+    dispatch(effGetProgramName, name);
+    EXPECT_EQ(std::string(name), "");
 }
 } // namespace
