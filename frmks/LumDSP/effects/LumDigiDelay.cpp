@@ -8,9 +8,6 @@
 
 namespace
 {
-// The phaser's allpass turns unstable once its frequency reaches half the sample rate.
-constexpr float highestPhaserRatio = 0.49f;
-
 float smoothingCoefficient(float seconds, float rate)
 {
     return std::exp(std::log(0.01f) / (seconds * rate));
@@ -197,18 +194,6 @@ void LumDigiDelay::setModLineShape()
         case flanger: modCentre = 0.001f; modDepth = 0.002f; break;
         default: break;
     }
-}
-
-float LumDigiDelay::phaserArgument(float amount, float lfoL) const
-{
-    const float frequency = 40.0f + 5000.0f * amount - 5000.0f * amount * lfoL;
-    const float usable = std::min(frequency, highestPhaserRatio * engineSampleRate);
-    return static_cast<float>(M_PI) * usable / engineSampleRate;
-}
-
-float LumDigiDelay::allpassCoefficient(float t)
-{
-    return (t - 1.0f) / (t + 1.0f);
 }
 
 LumDigiDelay::LineWeights LumDigiDelay::lineWeights() const

@@ -4,6 +4,7 @@
 #include "../filters/LumTPTFilters.h"
 #include "../filters/LumUniComb.h"
 
+#include <algorithm>
 #include <cmath>
 
 // Stereo dual delay: per sample, [modulation if Pre] -> highpass -> lowpass -> [delay] -> [modulation if Post],
@@ -147,6 +148,7 @@ private:
     void doModChunk(Chunk& chunk);
     void glideModAmount(float* amount, int count);
     void runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count);
+    static void fillLfo(float* lfoL, float* lfoR, const float* phaseL, const float* phaseR, bool together, int count);
     void runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo, const float* phase,
                     const float* mainDelay, bool cosine, int count);
     void readThenWriteLine(UniComb* ring, float* samples, const float* position, int count);
@@ -178,4 +180,18 @@ inline float LumDigiDelay::modLineDelay(float m, float mainDelaySeconds) const
 {
     const float delay = modCentre + std::fabs(modDepth * m);
     return modType == delayType ? delay + mainDelaySeconds / 2.0f : delay;
+}
+
+inline float LumDigiDelay::phaserArgument(float amount, float lfoL) const
+{
+    const float frequency = 40.0f + 5000.0f * amount - 5000.0f * amount * lfoL;
+    // The phaser's allpass turns unstable once its frequency reaches half the sample rate.
+    constexpr float highestPhaserRatio = 0.49f;
+    const float usable = std::min(frequency, highestPhaserRatio * engineSampleRate);
+    return static_cast<float>(M_PI) * usable / engineSampleRate;
+}
+
+inline float LumDigiDelay::allpassCoefficient(float t)
+{
+    return (t - 1.0f) / (t + 1.0f);
 }

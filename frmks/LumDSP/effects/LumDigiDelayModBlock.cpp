@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 void LumDigiDelay::doModChunk(Chunk& chunk)
 {
@@ -56,16 +58,73 @@ void LumDigiDelay::glideModAmount(float* amount, int count)
         smoothModAmount = amount[n] = glide(smoothModAmount, modAmount, modSmoothCoef);
 }
 
-LUM_VECTOR_CLONES void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count)
+namespace
+{
+int32_t bitsOf(float x)
+{
+    int32_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+float floatOf(int32_t bits)
+{
+    float x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+// The phases the per-sample recurrence visits from phase, into phases; returns the one after them. Inside one
+// binade and short of the wrap every step adds the same number of ulps, so the rest of the stretch is predicted
+// that way, and the prediction is kept as far as the recurrence confirms it, step by step.
+LUM_VECTOR_CLONES float runPhases(float phase, float increment, float* phases, int count)
+{
+    for (int n = 0; n < count;)
+    {
+        phases[n] = phase;
+        const int32_t first = bitsOf(phase);
+        const int32_t step = bitsOf(advancePhase(phase, increment)) - first;
+
+        for (int k = n + 1; k < count; ++k)
+            phases[k] = floatOf(first + (k - n) * step);
+
+        int confirmed = n + 1;
+        while (confirmed < count && advancePhase(phases[confirmed - 1], increment) == phases[confirmed])
+            ++confirmed;
+
+        phase = advancePhase(phases[confirmed - 1], increment);
+        n = confirmed;
+    }
+    return phase;
+}
+} // namespace
+
+void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count)
 {
     const float increment = phaseIncrement();
+    const bool together = lfoPhaseL == lfoPhaseR;
 
-    for (int n = 0; n < count; ++n)
+    lfoPhaseL = runPhases(lfoPhaseL, increment, phaseL, count);
+    lfoPhaseR = together ? lfoPhaseL : runPhases(lfoPhaseR, increment, phaseR, count);
+    if (together)
+        std::copy(phaseL, phaseL + count, phaseR);
+
+    fillLfo(lfoL, lfoR, phaseL, phaseR, together, count);
+}
+
+// The sine of the left phase and the cosine of the right one; one evaluation serves both while they agree.
+LUM_VECTOR_CLONES void LumDigiDelay::fillLfo(float* lfoL, float* lfoR, const float* phaseL, const float* phaseR,
+                                             bool together, int count)
+{
+    if (together)
     {
-        phaseL[n] = lfoPhaseL;
-        phaseR[n] = lfoPhaseR;
-        lfoPhaseL = advancePhase(lfoPhaseL, increment);
-        lfoPhaseR = advancePhase(lfoPhaseR, increment);
+        for (int n = 0; n < count; ++n)
+        {
+            const SinCos both = fastSinCos(phaseL[n]);
+            lfoL[n] = both.sin;
+            lfoR[n] = both.cos;
+        }
+        return;
     }
 
     for (int n = 0; n < count; ++n)
@@ -126,8 +185,10 @@ LUM_VECTOR_CLONES void LumDigiDelay::readThenWriteLine(UniComb* ring, float* sam
     float delayed[Chunk::capacity];
     float stored[Chunk::capacity];
 
+    const float* buffer = ring->buffer;
+    const int size = ring->size;
     for (int n = 0; n < count; ++n)
-        delayed[n] = readUniCombAt(ring, position[n]);
+        delayed[n] = readRingAt(buffer, size, position[n]);
 
     for (int n = 0; n < count; ++n)
     {
@@ -166,24 +227,29 @@ LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* a
     const float oneSample = 1.0f / engineSampleRate;
     const float dL = limitedDelaySeconds(oneSample, modLineL) * engineSampleRate;
     const float dR = limitedDelaySeconds(oneSample, modLineR) * engineSampleRate;
-    const float share = modFeedback;
+    const float share = 0.95f * modFeedback;
     UniComb left = *modLineL; // copies, for the reason given at runDelayLine
     UniComb right = *modLineR;
     float lastL = lastModOutL;
     float lastR = lastModOutR;
 
-    // Each channel's input takes the other's last output: one sample at a time.
+    // Each channel's input takes the other's last output, so this goes one sample at a time, and the path from
+    // one output to the next is what costs: the weights of runUniComb (blend a, feedback -a, feedforward 1) are
+    // gathered so that the last output meets one multiply and one subtraction before the tanh.
     for (int n = 0; n < count; ++n)
     {
         const float a = coefficient[n];
-        const float xL = chunk.wetL[n] - share * lastR;
-        const float xR = chunk.wetR[n] - share * lastL;
         const float delayedL = readUniCombAt(&left, uniCombPosition(&left, dL));
         const float delayedR = readUniCombAt(&right, uniCombPosition(&right, dR));
-        lastL = fastTanh(weighUniComb(&left, xL, delayedL, a, -a, 1.0f));
-        lastR = fastTanh(weighUniComb(&right, xR, delayedR, a, -a, 1.0f));
-        chunk.wetL[n] = lastL;
-        chunk.wetR[n] = lastR;
+        const float restL = 0.95f * chunk.wetL[n] - a * delayedL;
+        const float restR = 0.95f * chunk.wetR[n] - a * delayedR;
+        writeUniComb(&left, restL - share * lastR);
+        writeUniComb(&right, restR - share * lastL);
+
+        const float yL = fastTanh((delayedL + a * restL) - (a * share) * lastR);
+        const float yR = fastTanh((delayedR + a * restR) - (a * share) * lastL);
+        chunk.wetL[n] = lastL = yL;
+        chunk.wetR[n] = lastR = yR;
     }
 
     modLineL->writeIndex = left.writeIndex;

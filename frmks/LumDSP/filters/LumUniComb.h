@@ -29,18 +29,23 @@ inline float uniCombPosition(const UniComb* comb, float d)
     return position < 0.0f ? position + static_cast<float>(comb->size) : position;
 }
 
-inline float readUniCombAt(const UniComb* comb, float position)
+// The interpolated read at a position, on the bare buffer so that block loops can keep it in registers.
+inline float readRingAt(const float* buffer, int size, float position)
 {
     int i = static_cast<int>(position);
     const float frac = position - static_cast<float>(i);
 
     // A position a hair below 0 can round up to exactly size after the wrap; it names slot 0.
-    if (i >= comb->size)
-        i -= comb->size;
+    i = i >= size ? i - size : i;
 
-    const float a = comb->buffer[i];
-    const float b = comb->buffer[i + 1 < comb->size ? i + 1 : 0];
+    const float a = buffer[i];
+    const float b = buffer[i + 1 < size ? i + 1 : 0];
     return a + frac * (b - a);
+}
+
+inline float readUniCombAt(const UniComb* comb, float position)
+{
+    return readRingAt(comb->buffer, comb->size, position);
 }
 
 // What the ring stores for input x.
@@ -55,15 +60,19 @@ inline float uniCombOutput(float delayed, float w, float blend, float feedforwar
     return feedforward * delayed + blend * w;
 }
 
-// Writes w = 0.95 x + feedback * delayed and returns what goes through the tanh.
-inline float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback, float feedforward)
+inline void writeUniComb(UniComb* comb, float w)
 {
-    const float w = uniCombInput(x, delayed, feedback);
     comb->buffer[comb->writeIndex] = w;
 
     if (++comb->writeIndex >= comb->size)
         comb->writeIndex = 0;
+}
 
+// Writes w = 0.95 x + feedback * delayed and returns what goes through the tanh.
+inline float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback, float feedforward)
+{
+    const float w = uniCombInput(x, delayed, feedback);
+    writeUniComb(comb, w);
     return uniCombOutput(delayed, w, blend, feedforward);
 }
 
