@@ -1,9 +1,11 @@
-// Cost of the delay engine per stereo sample at 44.1 kHz in blocks of 512, as a host would drive it.
-#include "effects/LumDigiDelay.h"
+// Cost of the delay engine per stereo sample at 44.1 kHz in blocks of 512, as a host would drive it; the plain
+// per-sample computation alongside, for the ratio.
+#include "effects/LumDigiDelayReference.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,15 +33,18 @@ void configure(LumDigiDelay& engine, bool synced, int modType)
     engine.modRouting = modType == modulationBypassed ? 2 : 0;
 }
 
-// Arguments: synced (0 or 1), modulation type routed Pre (or -1: modulation bypassed, filters and delay only).
+// Arguments: synced (0 or 1), modulation type routed Pre (or -1: modulation bypassed, filters and delay only),
+// and 1 for the plain per-sample computation.
 void BM_Engine(benchmark::State& state)
 {
     const bool synced = state.range(0) != 0;
     const int modType = static_cast<int>(state.range(1));
-    state.SetLabel(std::string(synced ? "synced" : "free") + ", "
+    const bool plain = state.range(2) != 0;
+    state.SetLabel(std::string(plain ? "plain, " : "") + (synced ? "synced" : "free") + ", "
                    + (modType == modulationBypassed ? "no modulation" : typeNames[modType]));
 
-    LumDigiDelay engine(rate);
+    const auto built = plain ? std::make_unique<LumDigiDelayReference>(rate) : std::make_unique<LumDigiDelay>(rate);
+    LumDigiDelay& engine = *built;
     engine.prepare(rate, blockSize);
     configure(engine, synced, modType);
 
@@ -65,10 +70,12 @@ void BM_Engine(benchmark::State& state)
 void engineArguments(benchmark::internal::Benchmark* bench)
 {
     for (int synced : { 0, 1 })
-        bench->Args({ synced, modulationBypassed });
+        bench->Args({ synced, modulationBypassed, 0 });
     for (int type = 0; type < 7; ++type)
-        bench->Args({ 0, type });
-    bench->Args({ 1, 0 });
+        bench->Args({ 0, type, 0 });
+    bench->Args({ 1, 0, 0 });
+    for (int type : { modulationBypassed, 0 })
+        bench->Args({ 0, type, 1 });
 }
 } // namespace
 
