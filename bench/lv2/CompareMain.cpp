@@ -18,6 +18,9 @@ constexpr double tailWindowSeconds = 10.0;
 
 struct Options
 {
+    // Where Debian installs LV2 plug-ins: the user's own folders are left out, since an installed copy of Vela
+    // there would stand in for the bundle under test.
+    std::string peersPath = "/usr/lib/lv2:/usr/local/lib/lv2";
     std::string velaBundle = VELA_LV2_BUNDLE;
     std::string noopBundle = NOOP_LV2_BUNDLE;
     double seconds = 60.0;
@@ -36,6 +39,8 @@ Options parseOptions(int argc, char** argv)
             o.tail = true;
         else if (value != nullptr && arg == "--vela-bundle")
             o.velaBundle = argv[++i];
+        else if (value != nullptr && arg == "--peers-path")
+            o.peersPath = argv[++i];
         else if (value != nullptr && arg == "--noop-bundle")
             o.noopBundle = argv[++i];
         else if (value != nullptr && arg == "--seconds")
@@ -44,21 +49,46 @@ Options parseOptions(int argc, char** argv)
             o.rounds = std::max(1, std::atoi(argv[++i]));
         else
         {
-            std::fprintf(stderr, "usage: %s [--vela-bundle DIR] [--noop-bundle DIR] [--seconds S] [--rounds N] "
-                                 "[--tail]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--vela-bundle DIR] [--noop-bundle DIR] [--peers-path DIRS] [--seconds S] "
+                                 "[--rounds N] [--tail]\n", argv[0]);
             std::exit(2);
         }
     }
     return o;
 }
 
-void loadBundle(LilvWorld* world, std::string path)
+std::string bundleUri(LilvWorld* world, std::string path)
 {
     if (path.back() != '/')
         path += '/';
     LilvNode* uri = lilv_new_file_uri(world, nullptr, path.c_str());
+    std::string text = lilv_node_as_uri(uri);
+    lilv_node_free(uri);
+    return text;
+}
+
+void loadBundle(LilvWorld* world, const std::string& path)
+{
+    LilvNode* uri = lilv_new_uri(world, bundleUri(world, path).c_str());
     lilv_world_load_bundle(world, uri);
     lilv_node_free(uri);
+}
+
+// The figures are worth nothing if another copy of a plug-in with the same URI was measured instead.
+void requireBundle(LilvWorld* world, const char* pluginUri, const std::string& path)
+{
+    LilvNode* node = lilv_new_uri(world, pluginUri);
+    const LilvPlugin* plugin = lilv_plugins_get_by_uri(lilv_world_get_all_plugins(world), node);
+    lilv_node_free(node);
+
+    const std::string wanted = bundleUri(world, path);
+    const char* found = plugin != nullptr ? lilv_node_as_uri(lilv_plugin_get_bundle_uri(plugin)) : "";
+    if (plugin != nullptr && wanted != found)
+    {
+        std::fprintf(stderr, "%s comes from %s, not from %s: remove the other copy or leave it off --peers-path\n",
+                     pluginUri, found, wanted.c_str());
+        std::exit(1);
+    }
 }
 
 const LilvPlugin* findPlugin(LilvWorld* world, const std::string& uri)
@@ -183,10 +213,13 @@ int main(int argc, char** argv)
 {
     const Options o = parseOptions(argc, argv);
 
+    setenv("LV2_PATH", o.peersPath.c_str(), 1);
     LilvWorld* world = lilv_world_new();
     lilv_world_load_all(world);
     loadBundle(world, o.velaBundle);
     loadBundle(world, o.noopBundle);
+    requireBundle(world, velaUri, o.velaBundle);
+    requireBundle(world, noopUri, o.noopBundle);
 
     UridMap urids;
     PassRunner runner(world, urids, rate, blockSize, bpm);
