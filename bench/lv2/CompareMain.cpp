@@ -112,21 +112,22 @@ struct Field
     std::vector<const LilvPlugin*> plugins;
 };
 
-// Drops, with a note, whatever is not installed or built; the no-op must be there.
+// Drops, with a note, the peers that are not installed; the no-op and Vela must be there.
 Field resolve(LilvWorld* world, std::vector<Contender> wanted)
 {
     Field field;
     for (Contender& c : wanted)
     {
         const LilvPlugin* plugin = findPlugin(world, c.uri);
-        if (plugin == nullptr && c.role != Role::baseline)
+        const bool peer = c.role == Role::peer || c.role == Role::bareDelay;
+        if (plugin == nullptr && peer)
         {
-            std::printf("not found, left out: %s (%s)\n", c.name.c_str(), c.uri.c_str());
+            std::printf("not installed, left out: %s (%s)\n", c.name.c_str(), c.uri.c_str());
             continue;
         }
         if (plugin == nullptr)
         {
-            std::fprintf(stderr, "cannot find the no-op plug-in %s\n", c.uri.c_str());
+            std::fprintf(stderr, "cannot find %s: build it, or name its bundle\n", c.uri.c_str());
             std::exit(1);
         }
         field.contenders.push_back(std::move(c));
@@ -179,11 +180,19 @@ int compare(LilvWorld* world, PassRunner& runner, const Options& o)
     const double host = medianNsPerFrame(times[0], signal.frames());
 
     std::vector<Cost> costs;
+    bool silent = false;
     for (size_t k = 0; k < times.size(); ++k)
-        costs.push_back({ &field.contenders[k], medianNsPerFrame(times[k], signal.frames()) - host,
-                          times[k].front().outputRms });
+    {
+        const double rms = times[k].front().outputRms;
+        costs.push_back({ &field.contenders[k], medianNsPerFrame(times[k], signal.frames()) - host, rms });
+        silent = silent || ! (rms > 0.0);
+    }
     printComparison(costs, host);
-    return 0;
+
+    // A plug-in that made no sound was not measured doing its work.
+    if (silent)
+        std::fprintf(stderr, "a plug-in gave silence or worse: its figure does not count\n");
+    return silent ? 1 : 0;
 }
 
 int tail(LilvWorld* world, PassRunner& runner, const Options& o)

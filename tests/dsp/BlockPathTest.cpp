@@ -67,6 +67,7 @@ struct Case
     Settings later = settings; // taken halfway through
     float laterBpm = bpm;
     int writeIndex = 0; // where the rings start, to reach the coarse rounding of large indices early
+    float phaseR = 0.0f; // where the right LFO starts; the two run apart when it is not where the left one is
 };
 
 // Bright enough that a read a grid point off shows: tones up to 7 kHz and noise, with a few bad samples.
@@ -92,10 +93,11 @@ int blockAt(const Case& c, int index)
     return c.blockSize > 0 ? c.blockSize : 1 + index % 37;
 }
 
-void startRings(LumDigiDelay& engine, int writeIndex)
+void start(LumDigiDelay& engine, const Case& c)
 {
     for (UniComb* ring : { engine.delayLineL, engine.delayLineR, engine.modLineL, engine.modLineR })
-        ring->writeIndex = writeIndex % ring->size;
+        ring->writeIndex = c.writeIndex % ring->size;
+    engine.lfoPhaseR = c.phaseR;
 }
 
 // Both engines over the same blocks; returns the largest difference between their outputs.
@@ -182,6 +184,12 @@ std::vector<Case> cases()
     all.push_back({ "amount and cutoff change", defaults, 44100.0f, 100, 120.0f,
                     with(defaults, [](Settings& s) { s.modAmount = 1.0f; s.lowpass = 2000.0f; s.mix = 0.8f; }) });
     all.push_back({ "sync switched on", defaults, 44100.0f, 512, 140.0f, synced, 140.0f });
+    for (int type : { chorus, vibrato, pan, phaser })
+    {
+        const Settings moving = with(defaults, [](Settings& s) { s.modFreq = 4.0f; s.modAmount = 1.0f; });
+        all.push_back({ "LFOs apart", moving, 44100.0f, 512, 120.0f, moving, 120.0f, 0, 2.0f });
+        all.back().settings.modType = all.back().later.modType = type;
+    }
     return all;
 }
 } // namespace
@@ -195,7 +203,7 @@ TEST(BlockPath, MatchesThePlainComputation)
         for (LumDigiDelay* engine : { static_cast<LumDigiDelay*>(&fast), static_cast<LumDigiDelay*>(&plain) })
         {
             engine->prepare(c.rate, c.blockSize > 0 ? c.blockSize : 64);
-            startRings(*engine, c.writeIndex);
+            start(*engine, c);
         }
 
         const float difference = largestDifference(c, fast, plain);

@@ -149,3 +149,26 @@ TEST(RingLimits, PositionRoundingUpToTheRingLengthReadsTheFirstSlot)
     EXPECT_FLOAT_EQ(y, std::tanh(0.25f));
     deleteUniComb(ring);
 }
+
+TEST(RingRuns, AWrittenRunIsTheSameAsOneWriteAtATime)
+{
+    for (int start : { 0, 3, 6, 7 })
+    {
+        UniComb* byRun = nullptr;
+        UniComb* oneByOne = nullptr;
+        initUniComb(&byRun, 8);
+        initUniComb(&oneByOne, 8);
+        byRun->writeIndex = oneByOne->writeIndex = start;
+
+        const float values[] = { 1.0f, 2.0f, 3.0f, 4.0f, 5.0f };
+        writeUniCombRun(byRun, values, 5);
+        for (float v : values)
+            writeUniComb(oneByOne, v);
+
+        EXPECT_EQ(byRun->writeIndex, oneByOne->writeIndex) << start;
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(byRun->buffer[i], oneByOne->buffer[i]) << start << ", slot " << i;
+        deleteUniComb(byRun);
+        deleteUniComb(oneByOne);
+    }
+}
