@@ -144,6 +144,7 @@ private:
     static int steadyRun(const UniComb& line, float d, int available);
     static void runSteadyDelay(UniComb& line, float* samples, float d, float feedbackShare, int run);
     static void tanhInPlace(float* samples, int count);
+    static bool anyNaN(const Chunk& chunk);
     void doFilterChunk(Chunk& chunk);
     void doModChunk(Chunk& chunk);
     void glideModAmount(float* amount, int count);

@@ -97,13 +97,16 @@ void LumDigiDelay::doDelayChunk(Chunk& chunk)
 {
     const int count = chunk.size;
 
-    for (int n = 0; n < count; ++n)
+    if (anyNaN(chunk))
     {
-        if (std::isnan(chunk.wetL[n]) || std::isnan(chunk.wetR[n]))
+        for (int n = 0; n < count; ++n)
         {
-            std::printf("NaN!");
-            chunk.wetL[n] = 0.0f;
-            chunk.wetR[n] = 0.0f;
+            if (std::isnan(chunk.wetL[n]) || std::isnan(chunk.wetR[n]))
+            {
+                std::printf("NaN!");
+                chunk.wetL[n] = 0.0f;
+                chunk.wetR[n] = 0.0f;
+            }
         }
     }
 
@@ -196,6 +199,15 @@ void LumDigiDelay::doFilterChunk(Chunk& chunk)
     TPTFilter* lows[2] = { &lowpassL, &lowpassR };
     float* channels[2] = { chunk.wetL, chunk.wetR };
     runTPTHighLow(highs, lows, channels, chunk.size);
+}
+
+// A NaN is the only value unequal to itself; the check runs over the whole stretch at once.
+LUM_VECTOR_CLONES bool LumDigiDelay::anyNaN(const Chunk& chunk)
+{
+    int found = 0;
+    for (int n = 0; n < chunk.size; ++n)
+        found |= (chunk.wetL[n] != chunk.wetL[n]) | (chunk.wetR[n] != chunk.wetR[n]);
+    return found != 0;
 }
 
 LUM_VECTOR_CLONES void LumDigiDelay::tanhInPlace(float* samples, int count)

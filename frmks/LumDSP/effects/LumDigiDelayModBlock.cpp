@@ -169,9 +169,20 @@ LUM_VECTOR_CLONES void LumDigiDelay::runModLine(UniComb* ring, float* samples, c
         readsMeetWrites |= lower < clearOfWrites;
     }
 
+    // The few samples the bound leaves open, gathered first so that the scan has no branch to mispredict.
+    int open[Chunk::capacity];
+    int openCount = 0;
     for (int n = 0; n < count; ++n)
-        if (position[n] != upper[n])
-            position[n] = positionAt(n, delayFor(n, amount[n] * (cosine ? std::cos(phase[n]) : std::sin(phase[n]))));
+    {
+        open[openCount] = n;
+        openCount += position[n] != upper[n] ? 1 : 0;
+    }
+
+    for (int k = 0; k < openCount; ++k)
+    {
+        const int n = open[k];
+        position[n] = positionAt(n, delayFor(n, amount[n] * (cosine ? std::cos(phase[n]) : std::sin(phase[n]))));
+    }
 
     if (readsMeetWrites != 0)
         runLineInTurn(ring, samples, position, count);
