@@ -97,13 +97,14 @@ protected:
     float beginBlock(float tempo);
     void applyModRouting();
     void targetDelayTimes(float& targetL, float& targetR) const;
-    // Every read stays inside its ring: between one sample and the ring length less one sample.
+
     struct DelayLimits
     {
         float shortest;
         float longest;
     };
 
+    // Every read stays inside its ring: between one sample and the ring length less one sample.
     DelayLimits delayLimits(const UniComb* ring) const;
     static float limitDelay(float seconds, DelayLimits limits);
     float limitedDelaySeconds(float seconds, const UniComb* ring) const;
