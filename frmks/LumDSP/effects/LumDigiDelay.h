@@ -142,6 +142,8 @@ private:
     void runStageChunk(StageOperation stage, Chunk& chunk);
     void doDelayChunk(Chunk& chunk);
     void runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedbackShare, int count);
+    static void runRing(UniComb* ring, float* samples, const float* position, const float* d,
+                        const float* feedbackShare, float blend, float feedforward, int count);
     static int steadyRun(const UniComb& line, float d, int available);
     static void runSteadyDelay(UniComb& line, float* samples, float d, float feedbackShare, int run);
     static void tanhInPlace(float* samples, int count);
@@ -153,8 +155,6 @@ private:
     static void fillLfo(float* lfoL, float* lfoR, const float* phaseL, const float* phaseR, bool together, int count);
     void runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo, const float* phase,
                     const float* mainDelay, bool cosine, int count);
-    void readThenWriteLine(UniComb* ring, float* samples, const float* position, int count);
-    void runLineInTurn(UniComb* ring, float* samples, const float* position, int count);
     void runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL);
     void scaleChunk(Chunk& chunk, const float* amount, const float* lfoL, const float* lfoR);
 };

@@ -116,34 +116,81 @@ void LumDigiDelay::doDelayChunk(Chunk& chunk)
     tanhInPlace(chunk.wetR, count);
 }
 
-// runUniComb with blend 0 and feedforward 1, leaving out the tanh. The loop works on copies of the ring record
-// and the rate: writes through float pointers could otherwise change them, for all the compiler knows.
+// runUniComb with blend 0 and feedforward 1, leaving out the tanh. While the delay and the feedback hold, the
+// reads run through consecutive slots; while they glide, each read has its own position.
 void LumDigiDelay::runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedbackShare,
                                 int count)
 {
-    UniComb line = *ring;
     const DelayLimits limits = delayLimits(ring);
     const float rate = engineSampleRate;
 
+    if (seconds[0] != seconds[count - 1] || feedbackShare[0] != feedbackShare[count - 1])
+    {
+        float d[Chunk::capacity];
+        float position[Chunk::capacity];
+        for (int n = 0; n < count; ++n)
+        {
+            d[n] = limitDelay(seconds[n], limits) * rate;
+            position[n] = uniCombPositionAhead(ring, n, d[n]);
+        }
+        runRing(ring, samples, position, d, feedbackShare, 0.0f, 1.0f, count);
+        return;
+    }
+
+    UniComb line = *ring; // a copy: writes through float pointers could otherwise change it, for all the compiler knows
+    const float d = limitDelay(seconds[0], limits) * rate;
+
     for (int n = 0; n < count;)
     {
-        const float d = limitDelay(seconds[n], limits) * rate;
-        const bool steady = seconds[n] == seconds[count - 1] && feedbackShare[n] == feedbackShare[count - 1];
-        const int run = steady ? steadyRun(line, d, count - n) : 0;
+        const int run = steadyRun(line, d, count - n);
 
         if (run > 0)
         {
-            runSteadyDelay(line, samples + n, d, feedbackShare[n], run);
+            runSteadyDelay(line, samples + n, d, feedbackShare[0], run);
             n += run;
             continue;
         }
 
         const float delayed = readUniCombAt(&line, uniCombPosition(&line, d));
-        samples[n] = weighUniComb(&line, samples[n], delayed, 0.0f, feedbackShare[n], 1.0f);
+        samples[n] = weighUniComb(&line, samples[n], delayed, 0.0f, feedbackShare[0], 1.0f);
         ++n;
     }
 
     ring->writeIndex = line.writeIndex;
+}
+
+// The ring at given read positions, d samples back, leaving out the tanh. When every read lies further back
+// than the stretch is long, no read meets a value written in the stretch: all reads can go first.
+LUM_VECTOR_CLONES void LumDigiDelay::runRing(UniComb* ring, float* samples, const float* position, const float* d,
+                                             const float* feedbackShare, float blend, float feedforward, int count)
+{
+    const float clearOfWrites = static_cast<float>(count + 2);
+    int readsMeetWrites = 0;
+    for (int n = 0; n < count; ++n)
+        readsMeetWrites |= d[n] < clearOfWrites;
+
+    if (readsMeetWrites != 0)
+    {
+        UniComb line = *ring; // a copy, for the reason given at runDelayLine
+        for (int n = 0; n < count; ++n)
+            samples[n] = weighUniComb(&line, samples[n], readUniCombAt(&line, position[n]), blend, feedbackShare[n],
+                                      feedforward);
+        ring->writeIndex = line.writeIndex;
+        return;
+    }
+
+    float delayed[Chunk::capacity];
+    float stored[Chunk::capacity];
+    for (int n = 0; n < count; ++n)
+        delayed[n] = readUniCombAt(ring, position[n]);
+
+    for (int n = 0; n < count; ++n)
+    {
+        stored[n] = uniCombInput(samples[n], delayed[n], feedbackShare[n]);
+        samples[n] = uniCombOutput(delayed[n], stored[n], blend, feedforward);
+    }
+
+    writeUniCombRun(ring, stored, count);
 }
 
 // How many samples from here read a delay of d samples at consecutive slots with one interpolation weight, as

@@ -139,34 +139,22 @@ LUM_VECTOR_CLONES void LumDigiDelay::fillLfo(float* lfoL, float* lfoR, const flo
 // where both ends of its error bound give the same position, which is nearly always; elsewhere the library's
 // value decides.
 LUM_VECTOR_CLONES void LumDigiDelay::runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo,
-                              const float* phase, const float* mainDelay, bool cosine, int count)
+                                                const float* phase, const float* mainDelay, bool cosine, int count)
 {
     const DelayLimits limits = delayLimits(ring);
     const float rate = engineSampleRate;
-    const float start = static_cast<float>(ring->writeIndex);
-    const float size = static_cast<float>(ring->size);
     float position[Chunk::capacity];
     float upper[Chunk::capacity];
-    // With every read further back than the stretch is long, no read meets a value written in the stretch.
-    const float clearOfWrites = static_cast<float>(count + 2);
-    int readsMeetWrites = 0;
+    float shortest[Chunk::capacity];
 
     const auto delayFor = [&](int n, float m) { return limitDelay(modLineDelay(m, mainDelay[n]), limits) * rate; };
-    // uniCombPosition at the write index of sample n
-    const auto positionAt = [&](int n, float d) {
-        const float writeIndex = start + static_cast<float>(n) < size ? start + static_cast<float>(n)
-                                                                       : start + static_cast<float>(n) - size;
-        const float p = writeIndex - d;
-        return p < 0.0f ? p + size : p;
-    };
 
     for (int n = 0; n < count; ++n)
     {
         const float magnitude = std::fabs(lfo[n]);
-        const float lower = delayFor(n, amount[n] * std::max(magnitude - fastSinCosError, 0.0f));
-        position[n] = positionAt(n, lower);
-        upper[n] = positionAt(n, delayFor(n, amount[n] * (magnitude + fastSinCosError)));
-        readsMeetWrites |= lower < clearOfWrites;
+        shortest[n] = delayFor(n, amount[n] * std::max(magnitude - fastSinCosError, 0.0f));
+        position[n] = uniCombPositionAhead(ring, n, shortest[n]);
+        upper[n] = uniCombPositionAhead(ring, n, delayFor(n, amount[n] * (magnitude + fastSinCosError)));
     }
 
     // The few samples the bound leaves open, gathered first so that the scan has no branch to mispredict.
@@ -181,47 +169,14 @@ LUM_VECTOR_CLONES void LumDigiDelay::runModLine(UniComb* ring, float* samples, c
     for (int k = 0; k < openCount; ++k)
     {
         const int n = open[k];
-        position[n] = positionAt(n, delayFor(n, amount[n] * (cosine ? std::cos(phase[n]) : std::sin(phase[n]))));
+        const float exact = cosine ? std::cos(phase[n]) : std::sin(phase[n]);
+        position[n] = uniCombPositionAhead(ring, n, delayFor(n, amount[n] * exact));
     }
 
-    if (readsMeetWrites != 0)
-        runLineInTurn(ring, samples, position, count);
-    else
-        readThenWriteLine(ring, samples, position, count);
-}
-
-LUM_VECTOR_CLONES void LumDigiDelay::readThenWriteLine(UniComb* ring, float* samples, const float* position, int count)
-{
     const LineWeights weights = lineWeights();
-    float delayed[Chunk::capacity];
-    float stored[Chunk::capacity];
-
-    const float* buffer = ring->buffer;
-    const int size = ring->size;
-    for (int n = 0; n < count; ++n)
-        delayed[n] = readRingAt(buffer, size, position[n]);
-
-    for (int n = 0; n < count; ++n)
-    {
-        stored[n] = uniCombInput(samples[n], delayed[n], weights.feedback);
-        samples[n] = uniCombOutput(delayed[n], stored[n], weights.blend, weights.feedforward);
-    }
-
-    writeUniCombRun(ring, stored, count);
-}
-
-void LumDigiDelay::runLineInTurn(UniComb* ring, float* samples, const float* position, int count)
-{
-    const LineWeights weights = lineWeights();
-    UniComb line = *ring; // a copy, for the reason given at runDelayLine
-
-    for (int n = 0; n < count; ++n)
-    {
-        const float delayed = readUniCombAt(&line, position[n]);
-        samples[n] = weighUniComb(&line, samples[n], delayed, weights.blend, weights.feedback, weights.feedforward);
-    }
-
-    ring->writeIndex = line.writeIndex;
+    float feedbackShare[Chunk::capacity];
+    std::fill_n(feedbackShare, count, weights.feedback);
+    runRing(ring, samples, position, shortest, feedbackShare, weights.blend, weights.feedforward, count);
 }
 
 LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL)

@@ -30,6 +30,14 @@ inline float uniCombPosition(const UniComb* comb, float d)
 }
 
 // The interpolated read at a position, on the bare buffer so that block loops can keep it in registers.
+// uniCombPosition as it will be n writes from now.
+inline float uniCombPositionAhead(const UniComb* comb, int n, float d)
+{
+    const int writeIndex = comb->writeIndex + n < comb->size ? comb->writeIndex + n : comb->writeIndex + n - comb->size;
+    const float position = static_cast<float>(writeIndex) - d;
+    return position < 0.0f ? position + static_cast<float>(comb->size) : position;
+}
+
 inline float readRingAt(const float* buffer, int size, float position)
 {
     int i = static_cast<int>(position);
