@@ -98,7 +98,8 @@ std::unique_ptr<juce::XmlElement> LumJuceAudioProcessor::createStateDocument()
 
 bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& document)
 {
-    if (! document.hasTagName(valueTreeState.state.getType().toString()))
+    // Exactly "Vela": hasTagName ignores case, and a <vela> document would rename the saved state's root.
+    if (document.getTagName() != valueTreeState.state.getType().toString())
         return false;
 
     auto tree = juce::ValueTree::fromXml(document);

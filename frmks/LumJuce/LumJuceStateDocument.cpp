@@ -71,12 +71,30 @@ bool nestsWithin(const juce::String& text, int limit)
     return true;
 }
 
+// JUCE's parser hands back whatever it has when the input ends, so a document cut off inside its root tag
+// ("<Vela") would read as an empty state; and it carries on past unknown entities and bad escapes.
+// Neither may replace the user's settings.
 std::unique_ptr<juce::XmlElement> parse(const juce::String& text)
 {
-    if (! nestsWithin(text, deepestNesting))
+    if (! nestsWithin(text, deepestNesting) || ! text.trimEnd().endsWithChar('>'))
         return nullptr;
 
-    return juce::XmlDocument::parse(text);
+    juce::XmlDocument document(text);
+    auto element = document.getDocumentElement();
+    return document.getLastParseError().isEmpty() ? std::move(element) : nullptr;
+}
+
+// Text in the wrong encoding is refused rather than read as garbage: UTF-8, or UTF-16 with its byte order mark.
+juce::String textOf(const void* data, size_t size)
+{
+    const auto* bytes = static_cast<const juce::uint8*>(data);
+    const bool utf16 = size >= 2 && ((bytes[0] == 0xff && bytes[1] == 0xfe) || (bytes[0] == 0xfe && bytes[1] == 0xff));
+
+    if (! utf16 && ! juce::CharPointer_UTF8::isValidString(static_cast<const char*>(data), static_cast<int>(size)))
+        return {};
+
+    // Skips a UTF-8 byte order mark too, as reading the file as text always did.
+    return juce::String::createStringFromData(data, static_cast<int>(size));
 }
 } // namespace
 
@@ -123,7 +141,7 @@ std::unique_ptr<juce::XmlElement> readChunk(const void* data, int sizeInBytes)
     if (length == 0)
         return nullptr;
 
-    return parse(juce::String::fromUTF8(static_cast<const char*>(data) + 8, static_cast<int>(length)));
+    return parse(textOf(static_cast<const char*>(data) + 8, length));
 }
 
 bool writePresetFile(const juce::XmlElement& document, const juce::File& file)
@@ -136,6 +154,10 @@ std::unique_ptr<juce::XmlElement> readPresetFile(const juce::File& file)
     if (! file.existsAsFile() || file.getSize() > largestPresetFileBytes)
         return nullptr;
 
-    return parse(file.loadFileAsString());
+    juce::MemoryBlock bytes;
+    if (! file.loadFileAsData(bytes))
+        return nullptr;
+
+    return parse(textOf(bytes.getData(), bytes.getSize()));
 }
 } // namespace LumJuceStateDocument

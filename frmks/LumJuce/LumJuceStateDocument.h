@@ -14,11 +14,13 @@ std::unique_ptr<juce::XmlElement> fromTree(const juce::ValueTree& tree);
 
 // Magic 0x21324356, the text's length, the document as UTF-8 on one line without declaration, a zero byte.
 void writeChunk(const juce::XmlElement& document, juce::MemoryBlock& destination);
-// The document in a chunk, or null for anything else (short, wrong magic, empty, not XML, too deeply nested).
+// The document in a chunk, or null for anything else (short, wrong magic, empty, not UTF-8, not XML or cut off,
+// too deeply nested).
 std::unique_ptr<juce::XmlElement> readChunk(const void* data, int sizeInBytes);
 
 // A complete XML document: declaration, indented, lines wrapped at 60.
 bool writePresetFile(const juce::XmlElement& document, const juce::File& file);
-// The document in a preset file, or null when it is missing, unreadable, too large or not XML.
+// The document in a preset file, or null when it is missing, unreadable, too large, in neither UTF-8 nor UTF-16
+// with a byte order mark, or not XML.
 std::unique_ptr<juce::XmlElement> readPresetFile(const juce::File& file);
 } // namespace LumJuceStateDocument
