@@ -100,6 +100,26 @@ void start(LumDigiDelay& engine, const Case& c)
     engine.lfoPhaseR = c.phaseR;
 }
 
+// The engine over the test signal in blocks; with a later setting from halfway, as a Case gives it.
+std::vector<float> render(const Case& c, LumDigiDelay& engine)
+{
+    const size_t length = static_cast<size_t>(c.rate);
+    const std::vector<float> inL = testSignal(length, c.rate, 0.0f);
+    const std::vector<float> inR = testSignal(length, c.rate, 1.0f);
+    std::vector<float> out(2 * length);
+
+    size_t start = 0;
+    for (int index = 0; start < length; ++index)
+    {
+        apply(start >= length / 2 ? c.later : c.settings, engine);
+        const int n = std::min(blockAt(c, index), static_cast<int>(length - start));
+        engine.runEffect(&inL[start], &inR[start], &out[start], &out[length + start], n,
+                         start >= length / 2 ? c.laterBpm : c.bpm);
+        start += static_cast<size_t>(n);
+    }
+    return out;
+}
+
 // Both engines over the same blocks; returns the largest difference between their outputs.
 float largestDifference(const Case& c, LumDigiDelay& fast, LumDigiDelay& plain)
 {
@@ -215,5 +235,31 @@ TEST(BlockPath, MatchesThePlainComputation)
         EXPECT_EQ(fast.smoothModAmount, plain.smoothModAmount) << c.name;
         EXPECT_EQ(fast.lfoPhaseL, plain.lfoPhaseL) << c.name;
         EXPECT_EQ(fast.lfoPhaseR, plain.lfoPhaseR) << c.name;
+    }
+}
+
+TEST(BlockPath, HowTheSignalIsCutIntoBlocksChangesNothing)
+{
+    // Settings change only between blocks, so they stay put here; the delay still glides from the construction
+    // value for the first seconds.
+    const Settings defaults;
+    const Settings phasing = with(defaults, [](Settings& s) { s.modType = phaser; s.modRouting = post; });
+
+    for (const Settings& settings : { defaults, phasing })
+    {
+        Case whole { "whole", settings, 44100.0f, 4096 };
+        LumDigiDelay reference(44100.0f);
+        const std::vector<float> expected = render(whole, reference);
+
+        for (int blockSize : { 1, 37, 128, 129, 0 })
+        {
+            Case cut = whole;
+            cut.blockSize = blockSize;
+            LumDigiDelay engine(44100.0f);
+            const std::vector<float> actual = render(cut, engine);
+
+            for (size_t n = 0; n < expected.size(); ++n)
+                ASSERT_EQ(actual[n], expected[n]) << "blocks of " << blockSize << ", sample " << n;
+        }
     }
 }

@@ -53,75 +53,35 @@ float runTPT2(TPTFilter* f, int highpass, float x)
 
 namespace
 {
-// One filter stepping two samples at a time: the state goes straight from s to the state two samples on,
-// s + 2G(1 - 2G)(x0 - s) + 2G(x1 - s), so the chain from pair to pair is as short as the chain of one sample was.
-// The lowpass outputs of both samples come off that chain.
-struct PairStepper
+// One sample through one filter, as runTPT does, but with the state stepping as state + 2 v instead of
+// (v + state) + v: one addition less between one sample's state and the next.
+float stepTPT(float& state, float coefficient, float x)
 {
-    explicit PairStepper(const TPTFilter* f)
-        : state(f->state), g(f->coefficient), first(2.0f * g * (1.0f - 2.0f * g)), second(2.0f * g)
-    {
-    }
-
-    void step(float x0, float x1, float& lp0, float& lp1)
-    {
-        const float e0 = x0 - state;
-        const float v0 = g * e0;
-        lp0 = state + v0;
-        const float s1 = state + 2.0f * v0;
-        lp1 = s1 + g * (x1 - s1);
-        state += first * e0 + second * (x1 - state);
-    }
-
-    float step(float x)
-    {
-        const float v = g * (x - state);
-        const float lp = state + v;
-        state += 2.0f * v;
-        return lp;
-    }
-
-    float state;
-    float g;
-    float first;
-    float second;
-};
-} // namespace
-
-namespace
-{
-// The highpass then the lowpass over one pair of samples of one channel, in place.
-void stepHighLow(PairStepper& high, PairStepper& low, float* x)
-{
-    float lp0 = 0.0f;
-    float lp1 = 0.0f;
-    high.step(x[0], x[1], lp0, lp1);
-    low.step(x[0] - lp0, x[1] - lp1, x[0], x[1]);
+    const float v = (x - state) * coefficient;
+    const float lp = v + state;
+    state += 2.0f * v;
+    return lp;
 }
 } // namespace
 
 void runTPTHighLow(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count)
 {
-    // Named, not in arrays, so that all four states stay in registers and both channels share each pass.
-    PairStepper highL(highpass[0]), lowL(lowpass[0]), highR(highpass[1]), lowR(lowpass[1]);
+    // Named, not in arrays, so that all four states stay in registers and both channels share each pass. Every
+    // sample is treated alike, so how a signal is cut into blocks changes nothing.
+    float highL = highpass[0]->state, lowL = lowpass[0]->state, highR = highpass[1]->state, lowR = lowpass[1]->state;
+    const float gHigh[2] = { highpass[0]->coefficient, highpass[1]->coefficient };
+    const float gLow[2] = { lowpass[0]->coefficient, lowpass[1]->coefficient };
     float* left = channels[0];
     float* right = channels[1];
 
-    int n = 0;
-    for (; n + 1 < count; n += 2)
+    for (int n = 0; n < count; ++n)
     {
-        stepHighLow(highL, lowL, left + n);
-        stepHighLow(highR, lowR, right + n);
+        left[n] = stepTPT(lowL, gLow[0], left[n] - stepTPT(highL, gHigh[0], left[n]));
+        right[n] = stepTPT(lowR, gLow[1], right[n] - stepTPT(highR, gHigh[1], right[n]));
     }
 
-    if (n < count)
-    {
-        left[n] = lowL.step(left[n] - highL.step(left[n]));
-        right[n] = lowR.step(right[n] - highR.step(right[n]));
-    }
-
-    highpass[0]->state = highL.state;
-    lowpass[0]->state = lowL.state;
-    highpass[1]->state = highR.state;
-    lowpass[1]->state = lowR.state;
+    highpass[0]->state = highL;
+    lowpass[0]->state = lowL;
+    highpass[1]->state = highR;
+    lowpass[1]->state = lowR;
 }

@@ -17,6 +17,5 @@ float runTPT2(TPTFilter* f, int highpass, float x);
 float runTPT(float* state, float x, float coefficient);
 
 // The highpass then the lowpass of each of two channels over a block, in place: runTPT2 on every sample, with
-// the state stepping two samples at once, which shortens the chain from one sample to the next and agrees to
-// rounding. The four filters run side by side.
+// a shorter chain from one sample's state to the next that agrees to rounding. The four filters run side by side.
 void runTPTHighLow(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count);
