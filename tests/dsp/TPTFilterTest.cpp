@@ -172,7 +172,7 @@ TEST(TPTFilter, BlockOfHighAndLowMatchesSampleBySample)
         float high;
         float low;
         float rate;
-        int count; // odd counts end on a single step
+        int count;
     };
 
     const Case cases[] = {
