@@ -182,17 +182,23 @@ LUM_VECTOR_CLONES void LumDigiDelay::runModLine(UniComb* ring, float* samples, c
 LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL)
 {
     const int count = chunk.size;
-    float coefficient[Chunk::capacity];
-
-    for (int n = 0; n < count; ++n)
-    {
-        const SinCos turn = fastSinCos(phaserArgument(amount[n], lfoL[n]));
-        coefficient[n] = allpassCoefficient(turn.sin / turn.cos);
-    }
-
     const float oneSample = 1.0f / engineSampleRate;
     const float dL = limitedDelaySeconds(oneSample, modLineL) * engineSampleRate;
     const float dR = limitedDelaySeconds(oneSample, modLineR) * engineSampleRate;
+    float coefficient[Chunk::capacity];
+    float positionL[Chunk::capacity];
+    float positionR[Chunk::capacity];
+
+    // Everything that does not wait for the previous output, ahead of the loop. (t - 1) / (t + 1) with
+    // t = sin / cos is (sin - cos) / (sin + cos): one division instead of two.
+    for (int n = 0; n < count; ++n)
+    {
+        const SinCos turn = fastSinCos(phaserArgument(amount[n], lfoL[n]));
+        coefficient[n] = (turn.sin - turn.cos) / (turn.sin + turn.cos);
+        positionL[n] = uniCombPositionAhead(modLineL, n, dL);
+        positionR[n] = uniCombPositionAhead(modLineR, n, dR);
+    }
+
     const float share = 0.95f * modFeedback;
     UniComb left = *modLineL; // copies, for the reason given at runDelayLine
     UniComb right = *modLineR;
@@ -205,8 +211,8 @@ LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* a
     for (int n = 0; n < count; ++n)
     {
         const float a = coefficient[n];
-        const float delayedL = readUniCombAt(&left, uniCombPosition(&left, dL));
-        const float delayedR = readUniCombAt(&right, uniCombPosition(&right, dR));
+        const float delayedL = readUniCombAt(&left, positionL[n]);
+        const float delayedR = readUniCombAt(&right, positionR[n]);
         const float restL = 0.95f * chunk.wetL[n] - a * delayedL;
         const float restR = 0.95f * chunk.wetR[n] - a * delayedR;
         writeUniComb(&left, restL - share * lastR);
