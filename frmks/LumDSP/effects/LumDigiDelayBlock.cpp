@@ -179,10 +179,23 @@ LUM_VECTOR_CLONES void LumDigiDelay::runRing(UniComb* ring, float* samples, cons
         return;
     }
 
+    // The slots and weights first, for all reads at once; then the reads themselves, which no vector unit
+    // without gathers can do.
+    int first[Chunk::capacity];
+    int second[Chunk::capacity];
+    float frac[Chunk::capacity];
+    for (int n = 0; n < count; ++n)
+    {
+        const UniCombTap tap = uniCombTap(ring->size, position[n]);
+        first[n] = tap.first;
+        second[n] = tap.second;
+        frac[n] = tap.frac;
+    }
+
     float delayed[Chunk::capacity];
     float stored[Chunk::capacity];
     for (int n = 0; n < count; ++n)
-        delayed[n] = readUniCombAt(ring, position[n]);
+        delayed[n] = readUniCombTap(ring->buffer, { first[n], second[n], frac[n] });
 
     for (int n = 0; n < count; ++n)
     {

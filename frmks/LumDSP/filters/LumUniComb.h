@@ -29,7 +29,6 @@ inline float uniCombPosition(const UniComb* comb, float d)
     return position < 0.0f ? position + static_cast<float>(comb->size) : position;
 }
 
-// The interpolated read at a position, on the bare buffer so that block loops can keep it in registers.
 // uniCombPosition as it will be n writes from now.
 inline float uniCombPositionAhead(const UniComb* comb, int n, float d)
 {
@@ -38,22 +37,34 @@ inline float uniCombPositionAhead(const UniComb* comb, int n, float d)
     return position < 0.0f ? position + static_cast<float>(comb->size) : position;
 }
 
-inline float readRingAt(const float* buffer, int size, float position)
+// The two slots a read at a position interpolates between, and the weight of the second.
+struct UniCombTap
+{
+    int first;
+    int second;
+    float frac;
+};
+
+inline UniCombTap uniCombTap(int size, float position)
 {
     int i = static_cast<int>(position);
     const float frac = position - static_cast<float>(i);
 
     // A position a hair below 0 can round up to exactly size after the wrap; it names slot 0.
     i = i >= size ? i - size : i;
+    return { i, i + 1 < size ? i + 1 : 0, frac };
+}
 
-    const float a = buffer[i];
-    const float b = buffer[i + 1 < size ? i + 1 : 0];
-    return a + frac * (b - a);
+inline float readUniCombTap(const float* buffer, UniCombTap tap)
+{
+    const float a = buffer[tap.first];
+    const float b = buffer[tap.second];
+    return a + tap.frac * (b - a);
 }
 
 inline float readUniCombAt(const UniComb* comb, float position)
 {
-    return readRingAt(comb->buffer, comb->size, position);
+    return readUniCombTap(comb->buffer, uniCombTap(comb->size, position));
 }
 
 // What the ring stores for input x.
