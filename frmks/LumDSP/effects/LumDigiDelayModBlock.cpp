@@ -157,20 +157,22 @@ LUM_VECTOR_CLONES void LumDigiDelay::runModLine(UniComb* ring, float* samples, c
         upper[n] = uniCombPositionAhead(ring, n, delayFor(n, amount[n] * (magnitude + fastSinCosError)));
     }
 
-    // The few samples the bound leaves open, gathered first so that the scan has no branch to mispredict.
-    int open[Chunk::capacity];
-    int openCount = 0;
+    // The few samples the bound leaves open: flagged in one vector pass, then found eight flags at a time.
+    static_assert(Chunk::capacity % 8 == 0, "flags are read eight at a time");
+    uint8_t open[Chunk::capacity] = {};
     for (int n = 0; n < count; ++n)
-    {
-        open[openCount] = n;
-        openCount += position[n] != upper[n] ? 1 : 0;
-    }
+        open[n] = position[n] != upper[n] ? 1 : 0;
 
-    for (int k = 0; k < openCount; ++k)
+    for (int group = 0; group < count; group += 8)
     {
-        const int n = open[k];
-        const float exact = cosine ? std::cos(phase[n]) : std::sin(phase[n]);
-        position[n] = uniCombPositionAhead(ring, n, delayFor(n, amount[n] * exact));
+        uint64_t flags;
+        std::memcpy(&flags, open + group, sizeof flags);
+        for (; flags != 0; flags &= flags - 1)
+        {
+            const int n = group + __builtin_ctzll(flags) / 8;
+            const float exact = cosine ? std::cos(phase[n]) : std::sin(phase[n]);
+            position[n] = uniCombPositionAhead(ring, n, delayFor(n, amount[n] * exact));
+        }
     }
 
     const LineWeights weights = lineWeights();
