@@ -53,35 +53,47 @@ float runTPT2(TPTFilter* f, int highpass, float x)
 
 namespace
 {
-// One sample through one filter, as runTPT does, but with the state stepping as state + 2 v instead of
-// (v + state) + v: one addition less between one sample's state and the next.
-float stepTPT(float& state, float coefficient, float x)
+// One filter as runTPT2 has it, with the state stepping as keep * state + take * x: one multiply and one addition
+// between one sample's state and the next. keep = 1 - 2G, and take = 1 - keep holds exactly (of the two
+// subtractions at most one rounds), so a constant input is followed exactly, as by the plain form; take differs
+// from 2G by at most that one rounding.
+struct FastTPT
 {
-    const float v = (x - state) * coefficient;
-    const float lp = v + state;
-    state += 2.0f * v;
-    return lp;
-}
+    explicit FastTPT(const TPTFilter* f)
+        : state(f->state), coefficient(f->coefficient), keep(1.0f - 2.0f * coefficient), take(1.0f - keep)
+    {
+    }
+
+    float lowpass(float x)
+    {
+        const float lp = (x - state) * coefficient + state;
+        state = keep * state + take * x;
+        return lp;
+    }
+
+    float state;
+    float coefficient;
+    float keep;
+    float take;
+};
 } // namespace
 
 void runTPTHighLow(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count)
 {
     // Named, not in arrays, so that all four states stay in registers and both channels share each pass. Every
     // sample is treated alike, so how a signal is cut into blocks changes nothing.
-    float highL = highpass[0]->state, lowL = lowpass[0]->state, highR = highpass[1]->state, lowR = lowpass[1]->state;
-    const float gHigh[2] = { highpass[0]->coefficient, highpass[1]->coefficient };
-    const float gLow[2] = { lowpass[0]->coefficient, lowpass[1]->coefficient };
+    FastTPT highL(highpass[0]), lowL(lowpass[0]), highR(highpass[1]), lowR(lowpass[1]);
     float* left = channels[0];
     float* right = channels[1];
 
     for (int n = 0; n < count; ++n)
     {
-        left[n] = stepTPT(lowL, gLow[0], left[n] - stepTPT(highL, gHigh[0], left[n]));
-        right[n] = stepTPT(lowR, gLow[1], right[n] - stepTPT(highR, gHigh[1], right[n]));
+        left[n] = lowL.lowpass(left[n] - highL.lowpass(left[n]));
+        right[n] = lowR.lowpass(right[n] - highR.lowpass(right[n]));
     }
 
-    highpass[0]->state = highL;
-    lowpass[0]->state = lowL;
-    highpass[1]->state = highR;
-    lowpass[1]->state = lowR;
+    highpass[0]->state = highL.state;
+    lowpass[0]->state = lowL.state;
+    highpass[1]->state = highR.state;
+    lowpass[1]->state = lowR.state;
 }
