@@ -152,6 +152,7 @@ private:
     void doModChunk(Chunk& chunk);
     void glideModAmount(float* amount, int count);
     void runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count);
+    static float runPhases(float phase, float increment, float* phases, int count);
     static void fillLfo(float* lfoL, float* lfoR, const float* phaseL, const float* phaseR, bool together, int count);
     void runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo, const float* phase,
                     const float* mainDelay, bool cosine, int count);

@@ -74,11 +74,31 @@ float floatOf(int32_t bits)
     return x;
 }
 
+// The index of the first nonzero flag in [from, to), or to; flags past to must be zero for eight bytes.
+int firstFlag(const uint8_t* flags, int from, int to)
+{
+    for (; from < to && from % 8 != 0; ++from)
+        if (flags[from] != 0)
+            return from;
+
+    for (int group = from; group < to; group += 8)
+    {
+        uint64_t word;
+        std::memcpy(&word, flags + group, sizeof word);
+        if (word != 0)
+            return std::min(to, group + __builtin_ctzll(word) / 8);
+    }
+    return to;
+}
+} // namespace
+
 // The phases the per-sample recurrence visits from phase, into phases; returns the one after them. Inside one
 // binade and short of the wrap every step adds the same number of ulps, so the rest of the stretch is predicted
 // that way, and the prediction is kept as far as the recurrence confirms it, step by step.
-LUM_VECTOR_CLONES float runPhases(float phase, float increment, float* phases, int count)
+LUM_VECTOR_CLONES float LumDigiDelay::runPhases(float phase, float increment, float* phases, int count)
 {
+    uint8_t wrong[Chunk::capacity + 8] = {};
+
     for (int n = 0; n < count;)
     {
         phases[n] = phase;
@@ -87,17 +107,15 @@ LUM_VECTOR_CLONES float runPhases(float phase, float increment, float* phases, i
 
         for (int k = n + 1; k < count; ++k)
             phases[k] = floatOf(first + (k - n) * step);
+        for (int k = n + 1; k < count; ++k)
+            wrong[k] = advancePhase(phases[k - 1], increment) != phases[k] ? 1 : 0;
 
-        int confirmed = n + 1;
-        while (confirmed < count && advancePhase(phases[confirmed - 1], increment) == phases[confirmed])
-            ++confirmed;
-
+        const int confirmed = firstFlag(wrong, n + 1, count);
         phase = advancePhase(phases[confirmed - 1], increment);
         n = confirmed;
     }
     return phase;
 }
-} // namespace
 
 void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count)
 {
