@@ -22,6 +22,19 @@ TEST(FastMath, TanhFollowsTheLibraryEverywhere)
     }
 }
 
+TEST(FastMath, TanhOfAVectorIsTanhOfEachLane)
+{
+    using Four = float __attribute__((vector_size(16)));
+    for (float x = -9.0f; x < 9.0f; x += 0.0137f)
+    {
+        const Four lanes = fastTanhOf(Four { x, -x, 0.5f * x, 3.0f * x });
+        ASSERT_EQ(lanes[0], fastTanh(x)) << x;
+        ASSERT_EQ(lanes[1], fastTanh(-x)) << x;
+        ASSERT_EQ(lanes[2], fastTanh(0.5f * x)) << x;
+        ASSERT_EQ(lanes[3], fastTanh(3.0f * x)) << x;
+    }
+}
+
 TEST(FastMath, SinCosStayWithinTheirBoundOfTheLibrary)
 {
     // The modulation stage trusts fastSinCosError: half of it must hold wherever an LFO phase can be.

@@ -222,32 +222,34 @@ LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* a
     const float share = 0.95f * modFeedback;
     UniComb left = *modLineL; // copies, for the reason given at runDelayLine
     UniComb right = *modLineR;
-    float lastL = lastModOutL;
-    float lastR = lastModOutR;
 
     // Each channel's input takes the other's last output, so this goes one sample at a time, and the path from
     // one output to the next is what costs: the weights of runUniComb (blend a, feedback -a, feedforward 1) are
-    // gathered so that the last output meets one multiply and one subtraction before the tanh.
+    // gathered so that the last output meets one multiply and one subtraction before the tanh. Both channels
+    // share each vector operation, left in the first lane and right in the second.
+    using Pair = float __attribute__((vector_size(16)));
+    Pair last = { lastModOutL, lastModOutR, 0.0f, 0.0f };
+
     for (int n = 0; n < count; ++n)
     {
         const float a = coefficient[n];
-        const float delayedL = readUniCombAt(&left, positionL[n]);
-        const float delayedR = readUniCombAt(&right, positionR[n]);
-        const float restL = 0.95f * chunk.wetL[n] - a * delayedL;
-        const float restR = 0.95f * chunk.wetR[n] - a * delayedR;
-        writeUniComb(&left, restL - share * lastR);
-        writeUniComb(&right, restR - share * lastL);
+        const Pair delayed = { readUniCombAt(&left, positionL[n]), readUniCombAt(&right, positionR[n]), 0.0f, 0.0f };
+        const Pair input = { chunk.wetL[n], chunk.wetR[n], 0.0f, 0.0f };
+        const Pair other = { last[1], last[0], 0.0f, 0.0f };
+        const Pair rest = 0.95f * input - a * delayed;
+        const Pair stored = rest - share * other;
+        writeUniComb(&left, stored[0]);
+        writeUniComb(&right, stored[1]);
 
-        const float yL = fastTanh((delayedL + a * restL) - (a * share) * lastR);
-        const float yR = fastTanh((delayedR + a * restR) - (a * share) * lastL);
-        chunk.wetL[n] = lastL = yL;
-        chunk.wetR[n] = lastR = yR;
+        last = fastTanhOf((delayed + a * rest) - (a * share) * other);
+        chunk.wetL[n] = last[0];
+        chunk.wetR[n] = last[1];
     }
 
     modLineL->writeIndex = left.writeIndex;
     modLineR->writeIndex = right.writeIndex;
-    lastModOutL = lastL;
-    lastModOutR = lastR;
+    lastModOutL = last[0];
+    lastModOutR = last[1];
 }
 
 // Pan moves the two gains in quadrature; Tremolo moves both with the left, sine LFO.

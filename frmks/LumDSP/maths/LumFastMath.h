@@ -13,28 +13,49 @@
 // Branch-free approximations that the compiler can run four or eight at a time over a block. Their accuracy is
 // pinned by tests/dsp/FastMathTest.cpp.
 
+// Lane-wise std::min and std::max with a constant, for a float and for a vector of floats alike.
+template <typename T>
+T lesserOf(T a, float b)
+{
+    const T bound = T {} + b;
+    return bound < a ? bound : a;
+}
+
+template <typename T>
+T greaterOf(T a, float b)
+{
+    const T bound = T {} + b;
+    return a < bound ? bound : a;
+}
+
 // tanh within 4e-7 of the C library's for every float, and never beyond ±1: a 13/6 rational fit on [-7.9, 7.9],
-// past which tanh is 1 to within 3e-7.
-inline float fastTanh(float x)
+// past which tanh is 1 to within 3e-7. T is a float or a vector of floats.
+template <typename T>
+T fastTanhOf(T x)
 {
     constexpr float end = 7.90531110763549805f;
     constexpr float endSquared = end * end;
 
     // c and its square clamped side by side, each one step from x: the same values as squaring the clamped c.
-    const float c = std::min(std::max(x, -end), end);
-    const float c2 = std::min(x * x, endSquared);
-    const float c4 = c2 * c2;
-    const float c8 = c4 * c4;
+    const T c = lesserOf(greaterOf(x, -end), end);
+    const T c2 = lesserOf(x * x, endSquared);
+    const T c4 = c2 * c2;
+    const T c8 = c4 * c4;
 
     // Estrin's scheme with c taken into each part: the phaser runs this inside a feedback loop, where the length
     // of the chain is what counts.
-    const float cp = c * (4.89352455891786e-03f + 6.37261928875436e-04f * c2)
-                     + (c * c4) * (1.48572235717979e-05f + 5.12229709037114e-08f * c2)
-                     + (c * c8) * ((-8.60467152213735e-11f + 2.00018790482477e-13f * c2) + c4 * -2.76076847742355e-16f);
-    const float q = (4.89352518554385e-03f + 2.26843463243900e-03f * c2)
-                    + c4 * (1.18534705686654e-04f + 1.19825839466702e-06f * c2);
+    const T cp = c * (4.89352455891786e-03f + 6.37261928875436e-04f * c2)
+                 + (c * c4) * (1.48572235717979e-05f + 5.12229709037114e-08f * c2)
+                 + (c * c8) * ((-8.60467152213735e-11f + 2.00018790482477e-13f * c2) + c4 * -2.76076847742355e-16f);
+    const T q = (4.89352518554385e-03f + 2.26843463243900e-03f * c2)
+                + c4 * (1.18534705686654e-04f + 1.19825839466702e-06f * c2);
 
     return cp / q;
+}
+
+inline float fastTanh(float x)
+{
+    return fastTanhOf(x);
 }
 
 struct SinCos
