@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     lv2-dev liblilv-dev lilv-utils
     xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 missing=()

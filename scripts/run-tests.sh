@@ -1,11 +1,41 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds everything in Release and runs the whole test suite.
+# Installs what the tests need, builds everything in Release and runs the whole test suite. Then, unless
+# VELA_SANITIZERS=0: builds the suite again with clang's AddressSanitizer and UndefinedBehaviourSanitizer (with
+# the fuzz targets) into build-asan/ and runs it, fuzzes the state chunk and preset file readers for
+# VELA_FUZZ_SECONDS (60) each, and runs the concurrency test under ThreadSanitizer from build-tsan/. Any report
+# fails the run.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${VELA_BUILD_DIR:-$root/build}"
+jobs="$(nproc)"
 
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 
-ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure -j"$jobs"
+
+if [[ "${VELA_SANITIZERS:-1}" == 0 ]]; then
+    exit 0
+fi
+
+export CCACHE_BASEDIR="$root"
+clang=(-G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+       -DVELA_BUILD_BENCH=OFF)
+
+# Every test that links the plug-in's code; not the plug-in binaries and the host test that loads them, since
+# clang leaves the sanitizer runtime out of shared modules.
+asan_dir="${VELA_ASAN_BUILD_DIR:-$root/build-asan}"
+cmake -S "$root" -B "$asan_dir" "${clang[@]}" -DVELA_SANITIZE=address,undefined -DVELA_FUZZ=ON > /dev/null
+cmake --build "$asan_dir" -j"$jobs" --target lumdsp-tests vela-processor-tests vela-editor-tests \
+    vela-lookandfeel-tests vela-render-tests vela-reliability-tests vela-concurrency-tests \
+    vela-fuzz-state vela-fuzz-preset vela-fuzz-wav
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir "$asan_dir" --output-on-failure -j"$jobs" -E '^plugin-host\.|vela-plugin-host-test'
+"$root/fuzz/run.sh" "$asan_dir" "${VELA_FUZZ_SECONDS:-60}"
+
+tsan_dir="${VELA_TSAN_BUILD_DIR:-$root/build-tsan}"
+cmake -S "$root" -B "$tsan_dir" "${clang[@]}" -DVELA_SANITIZE=thread > /dev/null
+cmake --build "$tsan_dir" --target vela-concurrency-tests -j"$jobs"
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1" "$tsan_dir/tests/reliability/vela-concurrency-tests"

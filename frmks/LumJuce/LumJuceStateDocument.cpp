@@ -71,12 +71,84 @@ bool nestsWithin(const juce::String& text, int limit)
     return true;
 }
 
+bool isNameChar(juce::juce_wchar c)
+{
+    return juce::CharacterFunctions::isLetterOrDigit(c) || c == '_' || c == '-' || c == ':' || c == '.';
+}
+
+// Every tag is <name attribute="value" ...>, <name .../>, </name>, or <!...> up to the next '>', and <?...>
+// comes only first, as the declaration. JUCE's parser can loop for ever on other shapes (an attribute without
+// '=', a processing instruction inside an element: both found by fuzzing), so only such documents reach it.
+bool tagsWellShaped(const juce::String& text)
+{
+    auto p = text.getCharPointer().findEndOfWhitespace();
+    const auto start = p;
+    const auto skipSpace = [&p] { p = p.findEndOfWhitespace(); };
+    const auto skipName = [&p] {
+        const auto start = p;
+        while (isNameChar(*p))
+            ++p;
+        return p != start;
+    };
+
+    for (juce::juce_wchar c = p.getAndAdvance(); c != 0; c = p.getAndAdvance())
+    {
+        if (c != '<')
+            continue;
+
+        if (*p == '?' && p != start + 1)
+            return false;
+
+        if (*p == '?' || *p == '!')
+        {
+            while (*p != 0 && *p != '>')
+                ++p;
+            if (p.getAndAdvance() != '>')
+                return false;
+            continue;
+        }
+
+        const bool closing = *p == '/';
+        if (closing)
+            ++p;
+        if (! skipName())
+            return false;
+
+        for (skipSpace(); *p != '>'; skipSpace())
+        {
+            if (! closing && *p == '/')
+            {
+                ++p;
+                break;
+            }
+            if (closing || ! skipName())
+                return false;
+            skipSpace();
+            if (p.getAndAdvance() != '=')
+                return false;
+            skipSpace();
+            const auto quote = p.getAndAdvance();
+            if (quote != '"' && quote != '\'')
+                return false;
+            while (*p != 0 && *p != quote)
+                ++p;
+            if (p.getAndAdvance() != quote)
+                return false;
+        }
+
+        if (p.getAndAdvance() != '>')
+            return false;
+    }
+
+    return true;
+}
+
 // JUCE's parser hands back whatever it has when the input ends, so a document cut off inside its root tag
 // ("<Vela") would read as an empty state; and it carries on past unknown entities and bad escapes.
 // Neither may replace the user's settings.
 std::unique_ptr<juce::XmlElement> parse(const juce::String& text)
 {
-    if (! nestsWithin(text, deepestNesting) || ! text.trimEnd().endsWithChar('>'))
+    if (! nestsWithin(text, deepestNesting) || ! tagsWellShaped(text) || ! text.trimEnd().endsWithChar('>'))
         return nullptr;
 
     juce::XmlDocument document(text);

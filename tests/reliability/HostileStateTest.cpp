@@ -95,6 +95,13 @@ std::vector<HostileText> hostileTexts()
         { "huge and broken", huge.getMemoryBlock() },
         { "invalid UTF-8", latin1Bytes },
         { "UTF-16 without byte order mark", utf16(otherDocument, false) },
+        // Found by fuzzing: JUCE's parser never returned from it.
+        { "attribute without '='",
+          bytesOf("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Vela><PARAM id=\"time\" valueF\"<?xml version"
+                  "=\"1.0\" encoding=\"UTF-8\"?>\n<Vela><PARAM id=\"09.0\" encoding=\"UTF-8\"?>\n<Vela><PARAM"
+                  " id=\"time\" valueF\"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n6\"/></Vela>\n") },
+        { "declaration inside an element",
+          bytesOf("<?xml version=\"1.0\"?>\n<Vela>\n <?TF-8\"?>\nue=\"0\"->\n <PARAM id=\"time\" value=\"2100\"/>\n</Vela>\n") },
         { "entity expansion", bytesOf("<!DOCTYPE v [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>"
                                       "<Vela><PARAM id=\"time\" value=\"&b;\"/></Other>") },
     };
