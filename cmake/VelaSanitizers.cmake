@@ -12,10 +12,6 @@ if(VELA_SANITIZE)
     add_link_options(-fsanitize=${VELA_SANITIZE})
 endif()
 
-if(VELA_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-    add_compile_options("$<$<IN_LIST:$<TARGET_PROPERTY:NAME>,LumDSP;LumDSPReference>:-fsanitize-ignorelist=${CMAKE_CURRENT_LIST_DIR}/dsp-sanitizer-ignorelist.txt>")
-endif()
-
 if(VELA_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         message(FATAL_ERROR "VELA_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang")
@@ -23,8 +19,3 @@ if(VELA_FUZZ)
     add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 
-# The DSP framework builds its block loops twice (target_clones) where the compiler is GCC-like on Linux; clang
-# refuses that form (a clone attribute on a definition whose declaration has none) and takes the plain loops,
-# which give the same results, once __linux__ is out of their sight.
-add_compile_options(
-    "$<$<AND:$<CXX_COMPILER_ID:Clang>,$<IN_LIST:$<TARGET_PROPERTY:NAME>,LumDSP;LumDSPReference>>:-U__linux__>")

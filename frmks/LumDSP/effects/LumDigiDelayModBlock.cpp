@@ -105,8 +105,10 @@ LUM_VECTOR_CLONES float LumDigiDelay::runPhases(float phase, float increment, fl
         const int32_t first = bitsOf(phase);
         const int32_t step = bitsOf(advancePhase(phase, increment)) - first;
 
+        // Unsigned, so that a prediction running past the wrap overflows without harm; it is refused below.
         for (int k = n + 1; k < count; ++k)
-            phases[k] = floatOf(first + (k - n) * step);
+            phases[k] = floatOf(static_cast<int32_t>(static_cast<uint32_t>(first)
+                                                     + static_cast<uint32_t>(k - n) * static_cast<uint32_t>(step)));
         for (int k = n + 1; k < count; ++k)
             wrong[k] = advancePhase(phases[k - 1], increment) != phases[k] ? 1 : 0;
 
