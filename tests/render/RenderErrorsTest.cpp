@@ -22,6 +22,18 @@ void PrintTo(const BadCall& call, std::ostream* out)
     *out << call.name;
 }
 
+// A "smpl" chunk that claims far more than the file holds, which JUCE's reader would walk for ever.
+void appendOversizedSampleChunk(const juce::File& file)
+{
+    juce::FileOutputStream out(file);
+    out.setPosition(file.getSize());
+    out.write("smpl", 4);
+    out.writeInt(0x40000000);
+    for (int i = 0; i < 7; ++i)
+        out.writeInt(0);
+    out.writeInt(100000);
+}
+
 class RenderErrors : public ::testing::TestWithParam<BadCall>
 {
 protected:
@@ -33,6 +45,8 @@ protected:
         writeChannellessWav(scratch.file("none.wav"));
         scratch.file("text.wav").replaceWithText("not audio at all\n");
         scratch.file("folder").createDirectory();
+        writeWav(scratch.file("smpl.wav"), 44100.0, stereo);
+        appendOversizedSampleChunk(scratch.file("smpl.wav"));
         before = scratch.names();
         // A preset looked up by name is looked for under HOME; never the real one.
         setenv("HOME", scratch.file("folder").getFullPathName().toRawUTF8(), 1);
@@ -45,7 +59,7 @@ protected:
         static const std::pair<const char*, const char*> placeholders[] = {
             { "{stereo}", "stereo.wav" }, { "{three}", "three.wav" },     { "{none}", "none.wav" },
             { "{text}", "text.wav" },     { "{missing}", "missing.wav" }, { "{out}", "out.wav" },
-            { "{folder}", "folder" },
+            { "{folder}", "folder" },     { "{smpl}", "smpl.wav" },
         };
 
         std::vector<std::string> expanded;
@@ -86,6 +100,7 @@ const BadCall badCalls[] = {
     { "InputIsFolder",         { "{folder}", "{out}" },                             "no such input file" },
     { "NotAWav",               { "{text}", "{out}" },                               "is not a WAV file" },
     { "NoChannels",            { "{none}", "{out}" },                               "is not a WAV file" },
+    { "SampleChunkPastTheEnd", { "{smpl}", "{out}" },                               "is not a WAV file" },
     { "ThreeChannels",         { "{three}", "{out}" },                              "has 3 channels" },
     { "OutputInMissingFolder", { "{stereo}", "{missing}/out.wav" },                 "cannot write" },
     { "OutputIsFolder",        { "{stereo}", "{folder}" },                          "is a folder" },

@@ -1,6 +1,7 @@
 #include "WavInput.h"
 
 #include "RenderError.h"
+#include "WavChunkCheck.h"
 
 std::unique_ptr<juce::AudioFormatReader> openWavInput(const juce::File& file)
 {
@@ -13,6 +14,11 @@ std::unique_ptr<juce::AudioFormatReader> openWavInput(const juce::File& file)
 
     if (stream == nullptr)
         throw RenderError("cannot read " + path);
+
+    if (! sampleLoopsFitTheirChunks(*stream))
+        throw RenderError(path + " is not a WAV file with audio in a form this tool reads");
+
+    stream->setPosition(0);
 
     // JUCE's reader also refuses files that claim no channels or no sample rate.
     std::unique_ptr<juce::AudioFormatReader> reader(juce::WavAudioFormat().createReaderFor(stream.release(), true));
