@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
 # Runs fuzz targets of a VELA_FUZZ build for a bounded time each, from their committed seed corpora.
-# Usage: fuzz/run.sh BUILD_DIR [SECONDS_PER_TARGET [TARGET...]]   (targets: state, preset, wav)
-# By default state and preset: JUCE's WAV reader still hangs on a "smpl" chunk that claims more loops than it
-# holds, which wav finds within seconds, until vela-render refuses such files before JUCE reads them.
+# Usage: fuzz/run.sh BUILD_DIR [SECONDS_PER_TARGET [TARGET...]]   (targets: state, preset, wav; all by default)
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build_dir="${1:?fuzz/run.sh wants the build folder}"
 seconds="${2:-60}"
 targets=("${@:3}")
-[[ ${#targets[@]} -gt 0 ]] || targets=(state preset)
+[[ ${#targets[@]} -gt 0 ]] || targets=(state preset wav)
 
 for target in "${targets[@]}"; do
     # New inputs go to a scratch copy of the corpus, so that the committed seeds stay as they are.

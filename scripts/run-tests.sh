@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything in Release and runs the whole test suite. Then, unless
 # VELA_SANITIZERS=0: builds the suite again with clang's AddressSanitizer and UndefinedBehaviourSanitizer (with
-# the fuzz targets) into build-asan/ and runs it, fuzzes the state chunk and preset file readers for
-# VELA_FUZZ_SECONDS (60) each, and runs the concurrency test under ThreadSanitizer from build-tsan/. Any report
-# fails the run.
+# the fuzz targets) into build-asan/ and runs it, fuzzes the state chunk and preset file readers and vela-render's
+# WAV input for VELA_FUZZ_SECONDS (60) each, and runs the concurrency test under ThreadSanitizer from build-tsan/.
+# Any report fails the run.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

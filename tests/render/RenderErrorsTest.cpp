@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 
 namespace
 {
@@ -22,17 +23,7 @@ void PrintTo(const BadCall& call, std::ostream* out)
     *out << call.name;
 }
 
-// A "smpl" chunk that claims far more than the file holds, which JUCE's reader would walk for ever.
-void appendOversizedSampleChunk(const juce::File& file)
-{
-    juce::FileOutputStream out(file);
-    out.setPosition(file.getSize());
-    out.write("smpl", 4);
-    out.writeInt(0x40000000);
-    for (int i = 0; i < 7; ++i)
-        out.writeInt(0);
-    out.writeInt(100000);
-}
+const juce::MemoryBlock oneStereoFrame(4, true);
 
 class RenderErrors : public ::testing::TestWithParam<BadCall>
 {
@@ -45,8 +36,19 @@ protected:
         writeChannellessWav(scratch.file("none.wav"));
         scratch.file("text.wav").replaceWithText("not audio at all\n");
         scratch.file("folder").createDirectory();
-        writeWav(scratch.file("smpl.wav"), 44100.0, stereo);
-        appendOversizedSampleChunk(scratch.file("smpl.wav"));
+        // JUCE's reader would give each channel a channel type, past the last there is.
+        HandMadeWav().chunk("fmt ", fmtChunk(509, 16, 0xffffffffu)).chunk("data", {}).writeTo(scratch.file("509.wav"));
+        HandMadeWav().chunk("fmt ", fmtChunk(0xffff)).chunk("data", {}).writeTo(scratch.file("65535.wav"));
+        // A chunk that claims to run past the end of the file hides the audio after it.
+        HandMadeWav()
+            .chunk("fmt ", fmtChunk(2))
+            .chunk("cue ", juce::MemoryBlock(28, true), 0x40000000u)
+            .chunk("data", oneStereoFrame)
+            .writeTo(scratch.file("hidden.wav"));
+        HandMadeWav::rf64(std::numeric_limits<juce::int64>::max())
+            .chunk("fmt ", fmtChunk(2))
+            .chunk("data", oneStereoFrame, 0xffffffffu)
+            .writeTo(scratch.file("rf64-huge.wav"));
         before = scratch.names();
         // A preset looked up by name is looked for under HOME; never the real one.
         setenv("HOME", scratch.file("folder").getFullPathName().toRawUTF8(), 1);
@@ -59,7 +61,8 @@ protected:
         static const std::pair<const char*, const char*> placeholders[] = {
             { "{stereo}", "stereo.wav" }, { "{three}", "three.wav" },     { "{none}", "none.wav" },
             { "{text}", "text.wav" },     { "{missing}", "missing.wav" }, { "{out}", "out.wav" },
-            { "{folder}", "folder" },     { "{smpl}", "smpl.wav" },
+            { "{folder}", "folder" },     { "{509}", "509.wav" },         { "{65535}", "65535.wav" },
+            { "{rf64-huge}", "rf64-huge.wav" }, { "{hidden}", "hidden.wav" },
         };
 
         std::vector<std::string> expanded;
@@ -100,8 +103,11 @@ const BadCall badCalls[] = {
     { "InputIsFolder",         { "{folder}", "{out}" },                             "no such input file" },
     { "NotAWav",               { "{text}", "{out}" },                               "is not a WAV file" },
     { "NoChannels",            { "{none}", "{out}" },                               "is not a WAV file" },
-    { "SampleChunkPastTheEnd", { "{smpl}", "{out}" },                               "is not a WAV file" },
+    { "AudioHiddenByAChunk",   { "{hidden}", "{out}" },                             "is not a WAV file" },
+    { "Rf64ImpossibleLength",  { "{rf64-huge}", "{out}" },                          "is not a WAV file" },
     { "ThreeChannels",         { "{three}", "{out}" },                              "has 3 channels" },
+    { "HundredsOfChannels",    { "{509}", "{out}" },                                "has 509 channels" },
+    { "ChannelCountAboveSigned", { "{65535}", "{out}" },                            "has 65535 channels" },
     { "OutputInMissingFolder", { "{stereo}", "{missing}/out.wav" },                 "cannot write" },
     { "OutputIsFolder",        { "{stereo}", "{folder}" },                          "is a folder" },
     { "UnknownParameter",      { "{stereo}", "{out}", "--set", "colour=3" },        "unknown parameter 'colour'" },

@@ -173,4 +173,65 @@ TEST(SettingRender, AcceptsNumbersAndChoiceTextsAtTheirLimits)
         EXPECT_TRUE(result.output.has_value());
     }
 }
+
+juce::MemoryBlock textBlock(const juce::String& text)
+{
+    return { text.toRawUTF8(), text.getNumBytesAsUTF8() };
+}
+
+// Headers JUCE's writer does not produce, all of which hold the same 1.5 s of stereo audio. RF64 is the WAV form
+// for files past 4 GiB: the "data" chunk's size field says -1 and the true length sits in a "ds64" chunk. A
+// recording cut short claims more audio than it holds: the render ends where the audio does. Metadata the tool
+// has no use for is never read, however broken: JUCE's reader would allocate and walk loops and cues far past the
+// file's end, and hand embedded XML in a wrong encoding or nested 100 000 deep to its parser.
+TEST(HandMadeRender, ReadsTheAudioWhateverTheHeaderHoldsBesides)
+{
+    const int frames = 66150;
+    juce::MemoryOutputStream audio;
+    for (int i = 0; i < frames; ++i)
+    {
+        audio.writeShort(i == 44100 ? 16384 : 0);
+        audio.writeShort(0);
+    }
+
+    const auto data = audio.getMemoryBlock();
+    const auto bytes = static_cast<juce::int64>(data.getSize());
+    const auto withFormat = [] { return HandMadeWav().chunk("fmt ", fmtChunk(2)); };
+    const juce::MemoryBlock headerOnly(36, true);
+    const juce::MemoryBlock notUtf8("\x8a\xbc<a>\xcd", 6);
+    const auto deepXml = textBlock(juce::String::repeatedString("<a>", 100000));
+
+    const std::pair<const char*, HandMadeWav> files[] = {
+        { "RF64", HandMadeWav::rf64(bytes).chunk("fmt ", fmtChunk(2)).chunk("data", data, 0xffffffffu) },
+        { "cut short", withFormat().chunk("data", data, 0x7ffffff0u) },
+        { "RF64 cut short", HandMadeWav::rf64(bytes * 1000).chunk("fmt ", fmtChunk(2)).chunk("data", data) },
+        { "extensible stereo", HandMadeWav().chunk("fmt ", fmtChunk(2, 16, 3)).chunk("data", data) },
+        { "smpl past the end", withFormat().chunk("data", data).chunk("smpl", headerOnly, 0x40000000u) },
+        { "cue before the audio", withFormat().chunk("cue ", headerOnly, 36).chunk("data", data) },
+        { "LIST past the end", withFormat().chunk("data", data).chunk("LIST", textBlock("adtl"), 0x7fff0000u) },
+        { "iXML not UTF-8", withFormat().chunk("iXML", notUtf8).chunk("data", data) },
+        { "axml nested deep", withFormat().chunk("axml", deepXml).chunk("data", data) },
+        { "empty LIST", withFormat().chunk("LIST", {}).chunk("data", data) },
+    };
+
+    for (const auto& [name, wav] : files)
+    {
+        SCOPED_TRACE(name);
+        ScratchFolder scratch;
+        const auto in = scratch.file("in.wav");
+        const auto out = scratch.file("out.wav");
+        wav.writeTo(in);
+
+        const std::vector<std::string> paths { in.getFullPathName().toStdString(),
+                                               out.getFullPathName().toStdString() };
+        const auto run = runRenderTool(with(paths, with(singleEcho, { "--set", "time=10", "--tail", "0" })));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+
+        const auto output = readWav(out);
+        ASSERT_TRUE(output.has_value());
+        EXPECT_EQ(output->channels, 2);
+        ASSERT_EQ(output->audio.getNumSamples(), frames);
+        expectEchoAt(output->audio, 0, 1.010, 44100.0);
+    }
+}
 } // namespace

@@ -2,6 +2,19 @@
 
 #include <stdexcept>
 
+namespace
+{
+void writeChunk(juce::OutputStream& out, const char* id, const juce::MemoryBlock& body, juce::uint32 claimedSize)
+{
+    out.write(id, 4);
+    out.writeInt(static_cast<int>(claimedSize));
+    out.write(body.getData(), body.getSize());
+
+    if ((body.getSize() & 1) != 0)
+        out.writeByte(0);
+}
+} // namespace
+
 juce::AudioBuffer<float> silenceWithClicks(int channels, double sampleRate, double seconds,
                                            const std::vector<Click>& clicks)
 {
@@ -55,21 +68,79 @@ std::optional<WavContents> readWav(const juce::File& file)
     return contents;
 }
 
-void writeChannellessWav(const juce::File& file)
+HandMadeWav HandMadeWav::rf64(juce::int64 dataLength)
+{
+    HandMadeWav wav;
+    wav.rf64DataLength = dataLength;
+    return wav;
+}
+
+HandMadeWav& HandMadeWav::chunk(const char* id, const juce::MemoryBlock& body, std::optional<juce::uint32> claimedSize)
+{
+    juce::MemoryOutputStream out(chunks, true);
+    writeChunk(out, id, body, claimedSize.value_or(static_cast<juce::uint32>(body.getSize())));
+    return *this;
+}
+
+void HandMadeWav::writeTo(const juce::File& file) const
 {
     juce::MemoryOutputStream bytes;
-    bytes.write("RIFF", 4);
-    bytes.writeInt(36);
-    bytes.write("WAVEfmt ", 8);
-    bytes.writeInt(16);
-    bytes.writeShort(1); // PCM
-    bytes.writeShort(0); // channels
-    bytes.writeInt(44100);
-    bytes.writeInt(0); // bytes per second
-    bytes.writeShort(0); // bytes per frame
-    bytes.writeShort(16);
-    bytes.write("data", 4);
-    bytes.writeInt(0);
 
+    if (rf64DataLength)
+    {
+        const juce::int64 ds64Size = 28;
+        juce::MemoryOutputStream ds64;
+        ds64.writeInt64(static_cast<juce::int64>(chunks.getSize()) + 4 + 8 + ds64Size); // the form's size
+        ds64.writeInt64(*rf64DataLength);
+        ds64.writeInt64(0); // sample count
+        ds64.writeInt(0);   // no table of other chunk sizes
+
+        bytes.write("RF64", 4);
+        bytes.writeInt(-1);
+        bytes.write("WAVE", 4);
+        writeChunk(bytes, "ds64", ds64.getMemoryBlock(), static_cast<juce::uint32>(ds64Size));
+    }
+    else
+    {
+        bytes.write("RIFF", 4);
+        bytes.writeInt(static_cast<int>(chunks.getSize() + 4));
+        bytes.write("WAVE", 4);
+    }
+
+    bytes.write(chunks.getData(), chunks.getSize());
     file.replaceWithData(bytes.getData(), bytes.getDataSize());
+}
+
+juce::MemoryBlock fmtChunk(juce::uint16 channels, int bitsPerSample, std::optional<juce::uint32> channelMask)
+{
+    // Unsigned, so that absurd channel counts wrap in the header as they would in a damaged file.
+    const juce::uint32 sampleRate = 44100;
+    const auto bytesPerFrame = static_cast<juce::uint32>(channels * bitsPerSample / 8);
+
+    juce::MemoryOutputStream body;
+    body.writeShort(static_cast<short>(channelMask ? 0xfffe : 1));
+    body.writeShort(static_cast<short>(channels));
+    body.writeInt(static_cast<int>(sampleRate));
+    body.writeInt(static_cast<int>(sampleRate * bytesPerFrame));
+    body.writeShort(static_cast<short>(bytesPerFrame));
+    body.writeShort(static_cast<short>(bitsPerSample));
+
+    if (channelMask)
+    {
+        // Extension size, valid bits, the mask, then the PCM sub-format GUID.
+        static const juce::uint8 pcmGuidTail[] = { 0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
+                                                    0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71 };
+        body.writeShort(22);
+        body.writeShort(static_cast<short>(bitsPerSample));
+        body.writeInt(static_cast<int>(*channelMask));
+        body.writeInt(1);
+        body.write(pcmGuidTail, sizeof(pcmGuidTail));
+    }
+
+    return body.getMemoryBlock();
+}
+
+void writeChannellessWav(const juce::File& file)
+{
+    HandMadeWav().chunk("fmt ", fmtChunk(0)).chunk("data", {}).writeTo(file);
 }

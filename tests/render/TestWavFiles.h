@@ -31,5 +31,24 @@ struct WavContents
 // Nothing when JUCE cannot read the file as a WAV.
 std::optional<WavContents> readWav(const juce::File& file);
 
-// A well-formed header that claims no channels, which JUCE's writer cannot produce.
+// Headers JUCE's writer cannot produce, put together chunk by chunk. A chunk's size field tells the size of its
+// body unless another size is claimed.
+class HandMadeWav
+{
+public:
+    // An RF64 file: its form size field is -1, and a "ds64" chunk first holds the form's size and this data length.
+    static HandMadeWav rf64(juce::int64 dataLength);
+
+    HandMadeWav& chunk(const char* id, const juce::MemoryBlock& body, std::optional<juce::uint32> claimedSize = {});
+    void writeTo(const juce::File& file) const;
+
+private:
+    std::optional<juce::int64> rf64DataLength;
+    juce::MemoryBlock chunks;
+};
+
+// The body of a "fmt " chunk for integer PCM at 44.1 kHz; WAVE_FORMAT_EXTENSIBLE when a channel mask is given.
+juce::MemoryBlock fmtChunk(juce::uint16 channels, int bitsPerSample = 16, std::optional<juce::uint32> channelMask = {});
+
+// A well-formed header that claims no channels.
 void writeChannellessWav(const juce::File& file);
