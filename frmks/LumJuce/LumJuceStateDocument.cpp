@@ -85,10 +85,10 @@ bool tagsWellShaped(const juce::String& text)
     const auto start = p;
     const auto skipSpace = [&p] { p = p.findEndOfWhitespace(); };
     const auto skipName = [&p] {
-        const auto start = p;
+        const auto nameStart = p;
         while (isNameChar(*p))
             ++p;
-        return p != start;
+        return p != nameStart;
     };
 
     for (juce::juce_wchar c = p.getAndAdvance(); c != 0; c = p.getAndAdvance())

@@ -86,7 +86,7 @@ std::unique_ptr<juce::Label> addCaption(juce::Component& panel, const char* text
 }
 } // namespace
 
-MainComponent::TimeSlider::TimeSlider(const juce::String& componentName) : juce::Slider(componentName) {}
+MainComponent::TimeSlider::TimeSlider(const juce::String& name) : juce::Slider(name) {}
 
 juce::String MainComponent::TimeSlider::getTextFromValue(double value)
 {

@@ -21,7 +21,7 @@ public:
     class TimeSlider : public juce::Slider
     {
     public:
-        explicit TimeSlider(const juce::String& componentName);
+        explicit TimeSlider(const juce::String& name);
         juce::String getTextFromValue(double value) override;
 
         bool synced = false;
