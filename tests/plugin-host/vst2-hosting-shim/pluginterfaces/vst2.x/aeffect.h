@@ -3,12 +3,28 @@
 // so every arrangement the host builds would be written past its end. Here FST's type is renamed out of
 // the way and the arrangement is declared again with eight entries in place; the header fields and the
 // entries keep FST's layout.
+// Pin properties likewise: the original struct ends in 48 reserved bytes, which FST leaves out, and JUCE's
+// plug-in side writes a short label of eight characters with its terminating zero into the first of them.
 #pragma once
 
 #define VstSpeakerArrangement FstFlexibleSpeakerArrangement
+#define VstPinProperties FstUntailedPinProperties
 #define FST2VST 1
 #include <pluginterfaces/fst/fst.h>
 #undef VstSpeakerArrangement
+#undef VstPinProperties
+
+struct VstPinProperties
+{
+    char label[64];
+    int flags;
+    int arrangementType;
+    char shortLabel[8];
+    char future[48];
+};
+
+static_assert(sizeof(VstPinProperties) == sizeof(FstUntailedPinProperties) + 48,
+              "the pin properties must keep FST's layout before the reserved tail");
 
 struct VstSpeakerArrangement
 {
