@@ -40,11 +40,11 @@ std::string vst3ComponentState(juce::AudioPluginInstance& instance)
     return { static_cast<const char*>(component.getData()), component.getSize() };
 }
 
-// Hosts hand program and parameter changes over with the audio and take the plug-in's reports on their
-// message thread.
+// Hosts prepare a plug-in once, then hand program and parameter changes over with the audio and take the
+// plug-in's reports on their message thread. (JUCE's LV2 host makes a new instance on every prepareToPlay, and
+// a new instance does not report values that equal its defaults.)
 void deliverChanges(juce::AudioPluginInstance& instance)
 {
-    instance.prepareToPlay(hostSampleRate, hostBlockSize);
     juce::AudioBuffer<float> block(2, hostBlockSize);
     juce::MidiBuffer midi;
     for (int i = 0; i < 2; ++i)
@@ -73,20 +73,23 @@ TEST_P(HostPrograms, ProgramKIsPresetK)
     ASSERT_NE(plugin.instance, nullptr) << plugin.error;
     auto& instance = *plugin.instance;
 
-    juce::StringArray names;
+    juce::StringArray hostOrder;
     for (int k = 0; k < instance.getNumPrograms(); ++k)
-        names.add(instance.getProgramName(k));
+        hostOrder.add(instance.getProgramName(k));
 
     // JUCE's LV2 host lists a bundle's presets in its own order; what matters there is that each name loads
     // the preset it names.
+    auto names = hostOrder;
     if (GetParam() == PluginFormat::lv2)
         names.sort(false);
     EXPECT_EQ(names, GetParam() == PluginFormat::lv2 ? [] { auto sorted = listedBank; sorted.sort(false); return sorted; }()
                                                       : listedBank);
 
-    for (int k : { 3, 0, listedBank.size() - 1, 6 })
+    // "Init" holds every default, so it only shows when it follows presets that changed them.
+    instance.prepareToPlay(hostSampleRate, hostBlockSize);
+    for (const auto* name : { "Clean Slapback", "Init", "Wide Spread", "Tremolo Pulse", "Init" })
     {
-        const auto name = instance.getProgramName(k);
+        const int k = hostOrder.indexOf(name);
         instance.setCurrentProgram(k);
         deliverChanges(instance);
         if (GetParam() != PluginFormat::lv2)
@@ -137,6 +140,7 @@ TEST_P(HostPrograms, StateSurvivesASaveAndARestore)
 
     const std::pair<const char*, float> settings[] = { { "Time", 0.3f }, { "Feedback", 0.77f },
                                                        { "Mod Type", 4.0f / 6.0f }, { "Tempo Sync", 1.0f } };
+    saved.instance->prepareToPlay(hostSampleRate, hostBlockSize);
     for (const auto& [name, value] : settings)
         findParameter(*saved.instance, name)->setValueNotifyingHost(value);
 
@@ -146,6 +150,7 @@ TEST_P(HostPrograms, StateSurvivesASaveAndARestore)
 
     auto restored = loadPlugin(GetParam());
     ASSERT_NE(restored.instance, nullptr) << restored.error;
+    restored.instance->prepareToPlay(hostSampleRate, hostBlockSize);
     restored.instance->setStateInformation(state.getData(), static_cast<int>(state.getSize()));
     deliverChanges(*restored.instance);
 
