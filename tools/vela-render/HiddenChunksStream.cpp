@@ -35,9 +35,13 @@ int HiddenChunksStream::read(void* destBuffer, int maxBytesToRead)
     const int got = source->read(destBuffer, maxBytesToRead);
     auto* bytes = static_cast<char*>(destBuffer);
 
-    for (const auto id : idPositions)
-        for (auto at = std::max(id, start); at < std::min(id + 4, start + got); ++at)
-            bytes[at - start] = junk[at - id];
+    // The positions come in file order; a file of many tiny chunks must not make every read walk them all.
+    const auto end = start + got;
+    auto id = std::lower_bound(idPositions.begin(), idPositions.end(), start - 3);
+
+    for (; id != idPositions.end() && *id < end; ++id)
+        for (auto at = std::max(*id, start); at < std::min(*id + 4, end); ++at)
+            bytes[at - start] = junk[at - *id];
 
     return got;
 }

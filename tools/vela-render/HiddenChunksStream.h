@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-// A WAV file as JUCE's reader should see it: the chunk ids at the given positions read as "JUNK", which the
-// reader skips without looking inside. Everything else passes through unchanged.
+// A WAV file as JUCE's reader should see it: the chunk ids at the given positions (ascending) read as "JUNK",
+// which the reader skips without looking inside. Everything else passes through unchanged.
 class HiddenChunksStream : public juce::InputStream
 {
 public:
