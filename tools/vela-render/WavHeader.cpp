@@ -7,7 +7,6 @@ namespace
 {
 constexpr juce::int64 formStart = 8; // where the form's size counts from
 constexpr juce::int64 channelCountOffset = 2;
-constexpr juce::int64 ds64DataLengthOffset = 8;
 constexpr juce::int64 maxPlausibleLength = juce::int64 { 1 } << 62;
 
 bool readId(juce::InputStream& input, char (&id)[4])
@@ -28,15 +27,27 @@ int channelCount(juce::InputStream& input, juce::int64 start)
     return static_cast<juce::uint16>(input.readShort());
 }
 
-// The reader reads nothing of an RF64 file whose first chunk is not its "ds64".
-juce::uint64 readRf64FormSize(juce::InputStream& input)
+struct Rf64Sizes
+{
+    juce::uint64 form = 0;
+    juce::int64 data = 0;
+};
+
+// An RF64 file keeps its sizes in a "ds64" chunk, since its form and "data" chunk may outgrow 32 bits. The reader
+// reads nothing of a file whose first chunk is not its "ds64"; the walk goes on after it.
+Rf64Sizes readDs64(juce::InputStream& input)
 {
     char id[4];
     if (! readId(input, id) || ! is(id, "ds64"))
-        return 0;
+        return {};
 
-    input.readInt();
-    return static_cast<juce::uint64>(input.readInt64());
+    const auto size = static_cast<juce::uint32>(input.readInt());
+    const auto start = input.getPosition();
+    Rf64Sizes sizes;
+    sizes.form = static_cast<juce::uint64>(input.readInt64());
+    sizes.data = input.readInt64();
+    input.setPosition(start + size + (size & 1));
+    return sizes;
 }
 } // namespace
 
@@ -48,7 +59,6 @@ WavHeader readWavHeader(juce::InputStream& input)
     if (! readId(input, id))
         return header;
 
-    // An RF64 file keeps its sizes in a "ds64" chunk, since its form and "data" chunk may outgrow 32 bits.
     const bool rf64 = is(id, "RF64");
     if (! rf64 && ! is(id, "RIFF"))
         return header;
@@ -57,14 +67,11 @@ WavHeader readWavHeader(juce::InputStream& input)
     if (! readId(input, id) || ! is(id, "WAVE"))
         return header;
 
+    const auto rf64Sizes = rf64 ? readDs64(input) : Rf64Sizes {};
+
     // The reader reads no chunk past the form's end; the walk stops there too, or at the end of the file.
-    const auto formSize = rf64 ? readRf64FormSize(input) : static_cast<juce::uint64>(riffSize);
+    const auto formSize = rf64 ? rf64Sizes.form : static_cast<juce::uint64>(riffSize);
     const auto formEnd = formStart + static_cast<juce::int64>(std::min<juce::uint64>(formSize, maxPlausibleLength));
-
-    if (rf64)
-        input.setPosition(formStart + 4);
-
-    juce::int64 rf64DataLength = 0;
 
     while (input.getPosition() < formEnd && readId(input, id))
     {
@@ -80,13 +87,8 @@ WavHeader readWavHeader(juce::InputStream& input)
         else if (is(id, "data"))
         {
             header.dataStart = start;
-            if (rf64 && rf64DataLength != 0)
-                length = rf64DataLength;
-        }
-        else if (rf64 && is(id, "ds64"))
-        {
-            if (input.setPosition(start + ds64DataLengthOffset))
-                rf64DataLength = input.readInt64();
+            if (rf64 && rf64Sizes.data != 0)
+                length = rf64Sizes.data;
         }
         else if (size > 0)
         {
