@@ -1,5 +1,4 @@
 #include "EditorFixture.h"
-#include "PluginEditor.h"
 #include "VelaImages.h"
 
 namespace
@@ -54,7 +53,7 @@ TEST_F(EditorSnapshot, DefaultStateLooksAsItDid)
 
 TEST_F(EditorSnapshot, DoubleZoomLooksAsItDid)
 {
-    dynamic_cast<VelaAudioProcessorEditor&>(*editor).chooseZoom(200);
+    velaEditor().chooseZoom(200);
     const auto snapshot = editor->createComponentSnapshot(editor->getLocalBounds(), true, 1.0f);
     expectLooksLikeReference(snapshot, juce::File(VELA_EDITOR_REFERENCE_200));
 }
@@ -66,7 +65,7 @@ TEST_F(EditorSnapshot, BackgroundIsDrawnPixelForPixelFromArtworkOfItsResolution)
     struct Case
     {
         int zoom;
-        float hostScale;
+        float screenScale; // what a host or the desktop adds on top of the zoom
         const char* picture;
         const void* png;
         int pngSize;
@@ -81,9 +80,9 @@ TEST_F(EditorSnapshot, BackgroundIsDrawnPixelForPixelFromArtworkOfItsResolution)
 
     for (const Case& c : cases)
     {
-        dynamic_cast<VelaAudioProcessorEditor&>(*editor).chooseZoom(c.zoom);
-        const float scale = static_cast<float>(c.zoom) / 100.0f * c.hostScale;
-        const auto snapshot = editor->createComponentSnapshot(editor->getLocalBounds(), true, c.hostScale);
+        velaEditor().chooseZoom(c.zoom);
+        const float scale = static_cast<float>(c.zoom) / 100.0f * c.screenScale;
+        const auto snapshot = editor->createComponentSnapshot(editor->getLocalBounds(), true, c.screenScale);
         const auto picture = juce::ImageFileFormat::loadFrom(c.png, static_cast<size_t>(c.pngSize));
         const auto area = (title.toFloat() * scale).toNearestInt();
 

@@ -1,13 +1,11 @@
 #include "EditorFixture.h"
 #include "EditorZoom.h"
-#include "PluginEditor.h"
 
 namespace
 {
 class ZoomedEditor : public EditorFixture
 {
 public:
-    VelaAudioProcessorEditor& velaEditor() { return dynamic_cast<VelaAudioProcessorEditor&>(*editor); }
     juce::File settingsFile() const { return home.folder.getChildFile("Quillon/Vela/Settings.xml"); }
 
     juce::MemoryBlock savedState()
