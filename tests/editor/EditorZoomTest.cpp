@@ -72,7 +72,8 @@ TEST_F(ZoomedEditor, AClickAtTheScaledCentreOfEveryControlReachesIt)
                 if (! c.isVisible())
                     continue;
 
-                const auto centre = c.getBounds().toFloat().getCentre() * (static_cast<float>(zoom) / 100.0f * hostScale);
+                const float scale = static_cast<float>(zoom) / 100.0f * hostScale;
+                const auto centre = c.getBounds().toFloat().getCentre() * scale;
                 auto* hit = host.getComponentAt(centre);
                 EXPECT_TRUE(hit == &c || c.isParentOf(hit))
                     << "child " << i << " at zoom " << zoom << ", host scale " << hostScale << " hit "
@@ -171,11 +172,12 @@ TEST_F(ZoomedEditor, TheMenuOpensOnTheBackgroundAndCaptionsOnly)
         { "preset selector, right button", &control(Controls::presetSelector), right, false },
     };
 
+    const auto now = juce::Time::getCurrentTime();
     for (const Case& c : cases)
     {
         const juce::MouseEvent press(juce::Desktop::getInstance().getMainMouseSource(), {}, c.mods,
                                      juce::MouseInputSource::defaultPressure, 0.0f, 0.0f, 0.0f, 0.0f, c.target,
-                                     c.target, juce::Time::getCurrentTime(), {}, juce::Time::getCurrentTime(), 1, false);
+                                     c.target, now, {}, now, 1, false);
         EXPECT_EQ(ZoomMenu::opensOn(press, panel()), c.opens) << c.where;
     }
 }

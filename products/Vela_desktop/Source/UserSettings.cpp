@@ -33,5 +33,6 @@ bool UserSettings::setInt(const juce::Identifier& key, int value)
         document = std::make_unique<juce::XmlElement>(rootTag);
 
     document->setAttribute(key, value);
-    return file.getParentDirectory().createDirectory().wasOk() && LumJuceStateDocument::writePresetFile(*document, file);
+    return file.getParentDirectory().createDirectory().wasOk()
+           && LumJuceStateDocument::writePresetFile(*document, file);
 }

@@ -20,8 +20,9 @@ bool ZoomMenu::opensOn(const juce::MouseEvent& event, const juce::Component& pan
         return false;
 
     const auto* target = event.eventComponent;
-    return target == &panel
-           || (target != nullptr && target->getParentComponent() == &panel && dynamic_cast<const juce::Label*>(target) != nullptr);
+    const bool isCaption = target != nullptr && target->getParentComponent() == &panel
+                           && dynamic_cast<const juce::Label*>(target) != nullptr;
+    return target == &panel || isCaption;
 }
 
 juce::PopupMenu ZoomMenu::build() const
