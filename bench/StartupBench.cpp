@@ -1,6 +1,8 @@
 // What the plug-in costs before the first block: constructing the processor, preparing it at the usual rates,
-// opening the editor (construction and first paint), and the engine's memory at each rate.
+// opening the editor (construction and first paint) at 100 % and 200 % zoom, and the engine's memory at each rate.
+#include "PluginEditor.h"
 #include "PluginProcessor.h"
+#include "TemporaryHome.h"
 #include "effects/LumDigiDelay.h"
 
 #include <benchmark/benchmark.h>
@@ -44,10 +46,16 @@ void BM_PrepareToPlay(benchmark::State& state)
     state.counters["engine_MB"] = engineMegabytes(processor.engine());
 }
 
+// Argument: the zoom in percent, remembered from an earlier editor as users' zooms are.
 void BM_OpenEditor(benchmark::State& state)
 {
+    const TemporaryHome home;
     VelaAudioProcessor processor;
     processor.prepareToPlay(44100.0, blockSize);
+    {
+        const std::unique_ptr<juce::AudioProcessorEditor> earlier(processor.createEditor());
+        dynamic_cast<VelaAudioProcessorEditor&>(*earlier).chooseZoom(static_cast<int>(state.range(0)));
+    }
 
     for (auto _ : state)
     {
@@ -63,7 +71,7 @@ void BM_OpenEditor(benchmark::State& state)
 
 BENCHMARK(BM_ConstructProcessor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrepareToPlay)->Arg(44100)->Arg(96000)->Arg(192000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenEditor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenEditor)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Redraws the editor's background and logo (tools/vela-artwork) into resources/images.
+# Redraws the editor's background (bg.png, and bg_4x.png at twice its size) and logo (tools/vela-artwork) into
+# resources/images.
 # With --preview FILE it also writes the panel with the controls' bounds outlined, to check the fit.
 set -euo pipefail
 

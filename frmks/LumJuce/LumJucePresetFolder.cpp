@@ -19,7 +19,7 @@ int PresetSorter::compareElements(const juce::File& a, const juce::File& b)
 
 namespace LumJucePresetFolder
 {
-juce::String pathFor(const juce::String& productName)
+juce::String productFolderFor(const juce::String& productName)
 {
     juce::PropertiesFile::Options options;
     options.applicationName = productName;
@@ -33,8 +33,12 @@ juce::String pathFor(const juce::String& productName)
     const auto settingsFolder = options.getDefaultFile().getParentDirectory().getFullPathName();
     const auto separator = juce::File::getSeparatorString();
 
-    return juce::File::createLegalPathName(settingsFolder) + separator + productName + separator + "Presets"
-           + separator;
+    return juce::File::createLegalPathName(settingsFolder) + separator + productName + separator;
+}
+
+juce::String pathFor(const juce::String& productName)
+{
+    return productFolderFor(productName) + "Presets" + juce::File::getSeparatorString();
 }
 
 juce::Array<juce::File> list(const juce::String& folderPath)

@@ -12,6 +12,10 @@ public:
 
 namespace LumJucePresetFolder
 {
+// The per-user settings location's folder for this maker, then <productName>/, with a trailing separator
+// (~/Quillon/Vela/ on Linux): the product's own per-user files live there.
+juce::String productFolderFor(const juce::String& productName);
+
 // The per-user settings location's folder for this maker, then <productName>/Presets/, with a trailing
 // separator (~/Quillon/Vela/Presets/ on Linux).
 juce::String pathFor(const juce::String& productName);

@@ -31,6 +31,11 @@ void EditorFixture::restart()
     SetUp();
 }
 
+VelaAudioProcessorEditor& EditorFixture::velaEditor()
+{
+    return dynamic_cast<VelaAudioProcessorEditor&>(*editor);
+}
+
 MainComponent& EditorFixture::panel()
 {
     return dynamic_cast<MainComponent&>(*editor->getChildComponent(0));

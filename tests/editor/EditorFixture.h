@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainComponent.h"
+#include "PluginEditor.h"
 #include "PluginProcessor.h"
 #include "TemporaryHome.h"
 
@@ -20,6 +21,7 @@ public:
     // A new processor and editor, as a host that finds the preset folder as it is now.
     void restart();
 
+    VelaAudioProcessorEditor& velaEditor();
     MainComponent& panel();
     juce::Component& control(int childIndex);
     template <typename Control>

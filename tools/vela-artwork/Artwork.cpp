@@ -5,9 +5,8 @@
 
 namespace Artwork
 {
-juce::Image background()
+juce::Image background(int scale)
 {
-    constexpr auto scale = PanelLayout::pictureScale;
     juce::Image image(juce::Image::ARGB, PanelLayout::width * scale, PanelLayout::height * scale, true);
     juce::Graphics g(image);
     g.addTransform(juce::AffineTransform::scale((float) scale));

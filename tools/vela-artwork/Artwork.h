@@ -4,8 +4,8 @@
 
 namespace Artwork
 {
-// The editor's background, 1000 x 800, opaque.
-juce::Image background();
+// The editor's background at `scale` picture pixels per panel pixel (1000 x 800 at 2), opaque.
+juce::Image background(int scale);
 // The logo mark, 256 x 256, white on a transparent ground.
 juce::Image logo();
 // The 500 x 400 panel as the editor shows it: the background at half size, a sketch of every control

@@ -9,8 +9,10 @@ namespace PanelLayout
 {
 constexpr int width = 500;
 constexpr int height = 400;
-// The editor draws the picture at half size.
+// The editor draws the picture at half size up to twice the panel's size on screen (the 200 % zoom), and
+// the larger one beyond that (200 % zoom on a host or desktop that scales as well).
 constexpr int pictureScale = 2;
+constexpr int largePictureScale = 4;
 
 constexpr int headerBottom = 46;
 // The header's preset selector draws only an outline and its text, so the picture gives it a ground.

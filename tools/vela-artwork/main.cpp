@@ -1,6 +1,8 @@
-// vela-artwork OUT_DIR: writes the editor's background (bg.png) and the logo (logo.png) into OUT_DIR.
+// vela-artwork OUT_DIR: writes the editor's background (bg.png, and bg_4x.png at twice its size) and the logo
+// (logo.png) into OUT_DIR.
 // vela-artwork --preview FILE: writes the panel as the editor shows it, with every control's bounds outlined.
 #include "Artwork.h"
+#include "PanelLayout.h"
 
 #include <juce_events/juce_events.h>
 
@@ -39,7 +41,10 @@ int main(int argc, char* argv[])
     const auto here = juce::File::getCurrentWorkingDirectory();
 
     if (isPreview)
-        return write(Artwork::preview(Artwork::background()), here.getChildFile(args[1])) ? 0 : 1;
+    {
+        const auto picture = Artwork::background(PanelLayout::pictureScale);
+        return write(Artwork::preview(picture), here.getChildFile(args[1])) ? 0 : 1;
+    }
 
     const auto folder = here.getChildFile(args[0]);
     if (! folder.createDirectory())
@@ -47,5 +52,8 @@ int main(int argc, char* argv[])
         std::cerr << "vela-artwork: cannot create " << folder.getFullPathName() << "\n";
         return 1;
     }
-    return write(Artwork::background(), folder.getChildFile("bg.png")) && write(Artwork::logo(), folder.getChildFile("logo.png")) ? 0 : 1;
+    const bool written = write(Artwork::background(PanelLayout::pictureScale), folder.getChildFile("bg.png"))
+                         && write(Artwork::background(PanelLayout::largePictureScale), folder.getChildFile("bg_4x.png"))
+                         && write(Artwork::logo(), folder.getChildFile("logo.png"));
+    return written ? 0 : 1;
 }

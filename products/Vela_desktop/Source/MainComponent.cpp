@@ -359,7 +359,20 @@ void MainComponent::updateTimeKnob(TimeChange change)
 void MainComponent::paint(juce::Graphics& g)
 {
     g.fillAll(juce::Colour(0xff323e44));
-    g.drawImage(backgroundImage, 0, 0, 500, 400, 0, 0, 1000, 800, false);
+    const auto& picture = backgroundFor(g.getInternalContext().getPhysicalPixelScaleFactor());
+    g.drawImage(picture, 0, 0, 500, 400, 0, 0, picture.getWidth(), picture.getHeight(), false);
+}
+
+const juce::Image& MainComponent::backgroundFor(float physicalPixelScale)
+{
+    // The 1000 x 800 picture serves up to twice the panel's size on screen (200 % zoom); beyond that it would
+    // be stretched, so the picture drawn at four times the panel's size takes over.
+    if (physicalPixelScale <= 2.0f)
+        return backgroundImage;
+
+    if (! largeBackgroundImage.isValid())
+        largeBackgroundImage = juce::ImageCache::getFromMemory(VelaImages::bg_4x_png, VelaImages::bg_4x_pngSize);
+    return largeBackgroundImage;
 }
 
 void MainComponent::resized()

@@ -60,6 +60,7 @@ private:
     void handleAsyncUpdate() override;
     int choiceIndex(const char* parameterID) const;
     void setNormalised(const char* parameterID, float value);
+    const juce::Image& backgroundFor(float physicalPixelScale);
 
     VelaAudioProcessor& processor;
     float savedFeedback = 0.0f;
@@ -98,6 +99,8 @@ private:
     std::unique_ptr<juce::Label> presetLabel;
 
     juce::Image backgroundImage;
+    // Twice the size of backgroundImage, decoded the first time the panel is drawn larger than it.
+    juce::Image largeBackgroundImage;
 
     // Set by automation threads, acted on by the message thread.
     std::atomic<bool> routingRefreshPending { false };
