@@ -77,6 +77,38 @@ TEST(TempoRender, SyncedDelayFollowsTheBpmOption)
     }
 }
 
+TEST(TempoRender, SyncedTimeTakesNoteValuesAndNamesWhatAPlainNumberPlays)
+{
+    struct Case
+    {
+        const char* time;
+        const char* mode;
+        double echoSeconds; // at 120 bpm
+        const char* note;   // on stderr
+    };
+
+    const Case cases[] = {
+        { "1/8", "Normal", 0.25, "" },
+        { "1/4", "Dotted", 0.75, "" },
+        { "1/1", "Triplet", 4.0 * 0.5 * 2.0 / 3.0, "" },
+        { "0", "Normal", 0.03125, "vela-render: time=0 with tempo sync plays 1/64 (1/32 to 1/1 are 1 to 6)\n" },
+        { "250", "Normal", 0.0625, "vela-render: time=250 with tempo sync plays 1/32 (1/32 to 1/1 are 1 to 6)\n" },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.time);
+        const auto result = render(silenceWithClicks(1, 44100.0, 1.2, { { 0, 1.0, 0.5f } }), 44100.0,
+                                   with(singleEcho, { "--set", std::string("time=") + c.time, "--set", "syncTempo=On",
+                                                      "--set", std::string("syncMode=") + c.mode }));
+
+        ASSERT_EQ(result.run.exitCode, 0) << result.run.err;
+        EXPECT_EQ(result.run.err, c.note);
+        ASSERT_TRUE(result.output.has_value());
+        expectEchoAt(result.output->audio, 0, 1.0 + c.echoSeconds, 44100.0);
+    }
+}
+
 TEST(BlockRender, BlockSizeDoesNotChangeTheResult)
 {
     // Feedback on, so that a misplaced block would also show in the later repeats.
@@ -109,8 +141,8 @@ TEST(SettingRender, AcceptsNumbersAndChoiceTextsAtTheirLimits)
 {
     const auto input = silenceWithClicks(2, 44100.0, 0.1, { { 0, 0.01, 0.5f } });
 
-    for (const char* setting : { "modType=Phaser", "modType=6", "syncTempo=On", "syncMode=Triplet", "time=0",
-                                 "time=2000", "lowpass=10", "modFreq=5" })
+    for (const char* setting : { "modType=Phaser", "modType=phaser", "modType=6", "syncTempo=On", "syncTempo=on",
+                                 "syncMode=TRIPLET", "time=0", "time=2000", "lowpass=10", "modFreq=5" })
     {
         SCOPED_TRACE(setting);
         const auto result = render(input, 44100.0, { "--set", setting });

@@ -8,7 +8,7 @@ namespace
 const char* const notes[] = { "1/64", "1/32", "1/16", "1/8", "1/4", "1/2", "1/1", "2/1", "4/1" };
 constexpr int firstKnobExponent = 1;
 constexpr int lastKnobExponent = 6;
-constexpr int lastExponent = 8;
+constexpr float lastExponent = 8.0f;
 } // namespace
 
 std::optional<float> exponentForNoteValue(const std::string& text)
@@ -22,13 +22,5 @@ std::optional<float> exponentForNoteValue(const std::string& text)
 
 std::string notePlayedFor(float time)
 {
-    if (time > lastExponent)
-        return notes[firstKnobExponent];
-
-    const auto below = static_cast<int>(std::floor(time));
-
-    if (static_cast<float>(below) == time)
-        return notes[below];
-
-    return std::string("between ") + notes[below] + " and " + notes[below + 1];
+    return notes[time > lastExponent ? firstKnobExponent : static_cast<int>(std::lround(time))];
 }

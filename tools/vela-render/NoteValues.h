@@ -9,5 +9,5 @@
 // The exponent for "1/32" ... "1/1"; nothing for any other text.
 std::optional<float> exponentForNoteValue(const std::string& text);
 
-// The note the engine plays for this time: "1/64" ... "4/1", or "between 1/8 and 1/4" for a fraction.
+// The note the engine plays for a whole time from 0 up: "1/64" ... "4/1", and "1/32" above 8.
 std::string notePlayedFor(float time);
