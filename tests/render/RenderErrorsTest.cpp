@@ -51,7 +51,7 @@ protected:
         // Billions of samples a second would have the engine's rings ask for gigabytes.
         HandMadeWav().chunk("fmt ", withRate(fmtChunk(2), 2000000000u)).chunk("data", oneStereoFrame)
             .writeTo(scratch.file("fast.wav"));
-        // JUCE's reader would give each channel a channel type, past the last there is.
+        // Channel counts far past stereo, one beyond what libsndfile takes at all.
         HandMadeWav().chunk("fmt ", fmtChunk(509, 16, 0xffffffffu)).chunk("data", {}).writeTo(scratch.file("509.wav"));
         HandMadeWav().chunk("fmt ", fmtChunk(0xffff)).chunk("data", {}).writeTo(scratch.file("65535.wav"));
         // A chunk that claims to run past the end of the file hides the audio after it.
