@@ -9,6 +9,7 @@ packages=(
     lv2-dev liblilv-dev lilv-utils
     xvfb xauth
     clang libclang-rt-14-dev
+    libsndfile1-dev
 )
 
 missing=()

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <limits>
+#include <unistd.h>
 
 namespace
 {
@@ -25,6 +25,14 @@ void PrintTo(const BadCall& call, std::ostream* out)
 
 const juce::MemoryBlock oneStereoFrame(4, true);
 
+juce::MemoryBlock withRate(juce::MemoryBlock fmt, juce::uint32 sampleRate)
+{
+    auto* bytes = static_cast<juce::uint8*>(fmt.getData());
+    for (int i = 0; i < 4; ++i)
+        bytes[4 + i] = static_cast<juce::uint8>(sampleRate >> (8 * i));
+    return fmt;
+}
+
 class RenderErrors : public ::testing::TestWithParam<BadCall>
 {
 protected:
@@ -36,7 +44,14 @@ protected:
         writeChannellessWav(scratch.file("none.wav"));
         scratch.file("text.wav").replaceWithText("not audio at all\n");
         scratch.file("folder").createDirectory();
-        // JUCE's reader would give each channel a channel type, past the last there is.
+        scratch.file("album.wav").createDirectory();
+        scratch.file("stereo.wav").createSymbolicLink(scratch.file("link.wav"), true);
+        link(scratch.file("stereo.wav").getFullPathName().toRawUTF8(),
+             scratch.file("hard.wav").getFullPathName().toRawUTF8());
+        // Billions of samples a second would have the engine's rings ask for gigabytes.
+        HandMadeWav().chunk("fmt ", withRate(fmtChunk(2), 2000000000u)).chunk("data", oneStereoFrame)
+            .writeTo(scratch.file("fast.wav"));
+        // Channel counts far past stereo, one beyond what libsndfile takes at all.
         HandMadeWav().chunk("fmt ", fmtChunk(509, 16, 0xffffffffu)).chunk("data", {}).writeTo(scratch.file("509.wav"));
         HandMadeWav().chunk("fmt ", fmtChunk(0xffff)).chunk("data", {}).writeTo(scratch.file("65535.wav"));
         // A chunk that claims to run past the end of the file hides the audio after it.
@@ -45,10 +60,6 @@ protected:
             .chunk("cue ", juce::MemoryBlock(28, true), 0x40000000u)
             .chunk("data", oneStereoFrame)
             .writeTo(scratch.file("hidden.wav"));
-        HandMadeWav::rf64(std::numeric_limits<juce::int64>::max())
-            .chunk("fmt ", fmtChunk(2))
-            .chunk("data", oneStereoFrame, 0xffffffffu)
-            .writeTo(scratch.file("rf64-huge.wav"));
         before = scratch.names();
         // A preset looked up by name is looked for under HOME; never the real one.
         setenv("HOME", scratch.file("folder").getFullPathName().toRawUTF8(), 1);
@@ -62,7 +73,9 @@ protected:
             { "{stereo}", "stereo.wav" }, { "{three}", "three.wav" },     { "{none}", "none.wav" },
             { "{text}", "text.wav" },     { "{missing}", "missing.wav" }, { "{out}", "out.wav" },
             { "{folder}", "folder" },     { "{509}", "509.wav" },         { "{65535}", "65535.wav" },
-            { "{rf64-huge}", "rf64-huge.wav" }, { "{hidden}", "hidden.wav" },
+            { "{hidden}", "hidden.wav" },       { "{album}", "album.wav" },
+            { "{link}", "link.wav" },     { "{hard}", "hard.wav" },       { "{fast}", "fast.wav" },
+            { "{scratch}", "" },
         };
 
         std::vector<std::string> expanded;
@@ -101,15 +114,29 @@ const BadCall badCalls[] = {
     { "ThreeFiles",            { "{stereo}", "{out}", "{out}" },                    "expected an input and an output" },
     { "MissingInput",          { "{missing}", "{out}" },                            "no such input file" },
     { "InputIsFolder",         { "{folder}", "{out}" },                             "no such input file" },
-    { "NotAWav",               { "{text}", "{out}" },                               "is not a WAV file" },
-    { "NoChannels",            { "{none}", "{out}" },                               "is not a WAV file" },
-    { "AudioHiddenByAChunk",   { "{hidden}", "{out}" },                             "is not a WAV file" },
-    { "Rf64ImpossibleLength",  { "{rf64-huge}", "{out}" },                          "is not a WAV file" },
+    { "NotAWav",               { "{text}", "{out}" },                               "is not an audio file" },
+    { "NoChannels",            { "{none}", "{out}" },                               "is not an audio file" },
+    { "AudioHiddenByAChunk",   { "{hidden}", "{out}" },                             "is not an audio file" },
+    { "RateBeyondAnyFile",     { "{fast}", "{out}" },                               "claims a rate of 2000000000 Hz" },
     { "ThreeChannels",         { "{three}", "{out}" },                              "has 3 channels" },
     { "HundredsOfChannels",    { "{509}", "{out}" },                                "has 509 channels" },
-    { "ChannelCountAboveSigned", { "{65535}", "{out}" },                            "has 65535 channels" },
+    { "ChannelCountAboveSigned", { "{65535}", "{out}" },                            "Too many channels" },
     { "OutputInMissingFolder", { "{stereo}", "{missing}/out.wav" },                 "cannot write" },
-    { "OutputIsFolder",        { "{stereo}", "{folder}" },                          "is a folder" },
+    { "OutputIsFolder",        { "{stereo}", "{album}" },                           "is a folder" },
+    { "OutputNameOfNoFormat",  { "{stereo}", "{scratch}/out.mp3" },                 "must end in .wav, .flac" },
+    { "OutputWithoutExtension", { "{stereo}", "{folder}" },                         "must end in .wav, .flac" },
+    { "OutputIsTheInput",      { "{stereo}", "{stereo}" },                          "is the input" },
+    { "OutputIsTheInputSpeltOtherwise", { "{stereo}", "{folder}/../stereo.wav" },   "is the input" },
+    { "OutputIsASymlinkToInput", { "{stereo}", "{link}" },                          "is the input" },
+    { "InputIsASymlinkToOutput", { "{link}", "{stereo}" },                          "is the input" },
+    { "OutputIsAHardLinkToInput", { "{stereo}", "{hard}" },                         "is the input" },
+    { "FolderOutputIsTheInput", { "{stereo}", "-o", "{scratch}" },                  "is the input" },
+    { "FolderMissing",         { "{stereo}", "-o", "{missing}" },                   "cannot write" },
+    { "FolderWithoutInputs",   { "-o", "{folder}" },                                "expected input files before -o" },
+    { "FolderInputsOfOneName", { "{stereo}", "{folder}/../stereo.wav", "-o", "{folder}" }, "two inputs are named stereo.wav" },
+    { "FolderLaterInputBad",   { "{stereo}", "{text}", "-o", "{folder}" },          "is not an audio file" },
+    { "NoteValueWithoutSync",  { "{stereo}", "{out}", "--set", "time=1/8" },        "needs --set syncTempo=On" },
+    { "NoteValueNotOnTheKnob", { "{stereo}", "{out}", "--set", "syncTempo=On", "--set", "time=1/64" }, "time needs a number" },
     { "UnknownParameter",      { "{stereo}", "{out}", "--set", "colour=3" },        "unknown parameter 'colour'" },
     { "ValueNotANumber",       { "{stereo}", "{out}", "--set", "time=long" },       "time needs a number" },
     { "ValueWithUnit",         { "{stereo}", "{out}", "--set", "time=300ms" },      "time needs a number" },
@@ -117,7 +144,6 @@ const BadCall badCalls[] = {
     { "ValueBelowRange",       { "{stereo}", "{out}", "--set", "feedback=-1" },     "outside its range 0..100" },
     { "ChoiceAboveRange",      { "{stereo}", "{out}", "--set", "modType=7" },       "outside its range 0..6" },
     { "UnknownChoiceText",     { "{stereo}", "{out}", "--set", "modType=Wobble" },  "modType has no value 'Wobble'" },
-    { "ChoiceTextWrongCase",   { "{stereo}", "{out}", "--set", "syncTempo=on" },    "syncTempo has no value 'on'" },
     { "SettingWithoutEquals",  { "{stereo}", "{out}", "--set", "time" },            "--set needs id=value" },
     { "SettingWithoutValue",   { "{stereo}", "{out}", "--set", "time=" },           "--set needs id=value" },
     { "SettingWithoutId",      { "{stereo}", "{out}", "--set", "=5" },              "--set needs id=value" },
@@ -133,6 +159,7 @@ const BadCall badCalls[] = {
     { "OptionMissingValue",    { "{stereo}", "{out}", "--tail" },                   "--tail needs a value" },
     { "UnknownOption",         { "{stereo}", "{out}", "--gain", "2" },              "unknown option --gain" },
     { "UnknownPreset",         { "{stereo}", "{out}", "--preset", "Nowhere" },      "no preset file or preset named 'Nowhere'" },
+    { "UnknownOptionBeforeHelp", { "--gain", "2", "--help" },                       "unknown option --gain" },
     { "PresetNotAPreset",      { "{stereo}", "{out}", "--preset", "{text}" },       "is not a preset file" },
     { "ListWithFiles",         { "--list-params", "{stereo}", "{out}" },            "--list-params takes no other" },
 };

@@ -1,5 +1,6 @@
 // Renders that should work: the file comes back in the input's shape, and the processor really heard
 // the settings, the tempo and every block of the input.
+#include "EchoRenders.h"
 #include "ScratchFolder.h"
 #include "TestWavFiles.h"
 #include "ToolProcess.h"
@@ -8,64 +9,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace
 {
-struct Rendered
-{
-    ToolRun run;
-    std::optional<WavContents> output;
-};
-
-Rendered render(const juce::AudioBuffer<float>& input, double sampleRate, const std::vector<std::string>& options)
-{
-    ScratchFolder scratch;
-    const auto in = scratch.file("in.wav");
-    const auto out = scratch.file("out.wav");
-    writeWav(in, sampleRate, input);
-
-    std::vector<std::string> args { in.getFullPathName().toStdString(), out.getFullPathName().toStdString() };
-    args.insert(args.end(), options.begin(), options.end());
-
-    Rendered rendered;
-    rendered.run = runRenderTool(args);
-    rendered.output = readWav(out);
-    return rendered;
-}
-
-// The wet signal alone, one clean repeat, no modulation: an input click comes back once, delayed.
-const std::vector<std::string> singleEcho { "--set", "mix=100", "--set", "feedback=0", "--set", "modRouting=Bypass" };
-
-std::vector<std::string> with(std::vector<std::string> options, const std::vector<std::string>& more)
-{
-    options.insert(options.end(), more.begin(), more.end());
-    return options;
-}
-
-int loudestSample(const juce::AudioBuffer<float>& audio, int channel)
-{
-    const auto* samples = audio.getReadPointer(channel);
-    return static_cast<int>(std::max_element(samples, samples + audio.getNumSamples(),
-                                             [](float a, float b) { return std::abs(a) < std::abs(b); })
-                            - samples);
-}
-
-// The echo of a click comes back whole around where it should, and nothing comes out before it. The delay
-// time may still sit a fraction of a sample off after its glide, which spreads the echo over two samples.
-void expectEchoAt(const juce::AudioBuffer<float>& audio, int channel, double seconds, double sampleRate)
-{
-    const int expected = juce::roundToInt(seconds * sampleRate);
-    const int loudest = loudestSample(audio, channel);
-
-    float around = 0.0f;
-    for (int i = expected - 2; i <= expected + 2; ++i)
-        around += std::abs(audio.getSample(channel, i));
-
-    EXPECT_NEAR(loudest, expected, 1) << "channel " << channel;
-    EXPECT_GT(around, 0.4f) << "channel " << channel;
-    EXPECT_LT(audio.getMagnitude(channel, 0, expected - 2), 0.01f) << "channel " << channel;
-}
-
 struct EchoCase
 {
     const char* name;
@@ -99,8 +46,7 @@ TEST_P(EchoRender, KeepsTheFileShapeAndDelaysEachChannel)
     const auto& output = *result.output;
     EXPECT_EQ(output.sampleRate, shape.sampleRate);
     EXPECT_EQ(output.channels, shape.channels);
-    EXPECT_EQ(output.bitsPerSample, 32);
-    EXPECT_TRUE(output.isFloat);
+    EXPECT_EQ(output.format, SF_FORMAT_WAVEX | SF_FORMAT_FLOAT);
     EXPECT_EQ(output.audio.getNumSamples(), juce::roundToInt((inputSeconds + tailSeconds) * shape.sampleRate));
 
     for (const auto& click : shape.clicks)
@@ -128,6 +74,38 @@ TEST(TempoRender, SyncedDelayFollowsTheBpmOption)
         ASSERT_EQ(result.run.exitCode, 0) << result.run.err;
         ASSERT_TRUE(result.output.has_value());
         expectEchoAt(result.output->audio, 0, 1.0 + echoSeconds, 44100.0);
+    }
+}
+
+TEST(TempoRender, SyncedTimeTakesNoteValuesAndNamesWhatAPlainNumberPlays)
+{
+    struct Case
+    {
+        const char* time;
+        const char* mode;
+        double echoSeconds; // at 120 bpm
+        const char* note;   // on stderr
+    };
+
+    const Case cases[] = {
+        { "1/8", "Normal", 0.25, "" },
+        { "1/4", "Dotted", 0.75, "" },
+        { "1/1", "Triplet", 4.0 * 0.5 * 2.0 / 3.0, "" },
+        { "0", "Normal", 0.03125, "vela-render: time=0 with tempo sync plays 1/64 (1/32 to 1/1 are 1 to 6)\n" },
+        { "250", "Normal", 0.0625, "vela-render: time=250 with tempo sync plays 1/32 (1/32 to 1/1 are 1 to 6)\n" },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.time);
+        const auto result = render(silenceWithClicks(1, 44100.0, 1.2, { { 0, 1.0, 0.5f } }), 44100.0,
+                                   with(singleEcho, { "--set", std::string("time=") + c.time, "--set", "syncTempo=On",
+                                                      "--set", std::string("syncMode=") + c.mode }));
+
+        ASSERT_EQ(result.run.exitCode, 0) << result.run.err;
+        EXPECT_EQ(result.run.err, c.note);
+        ASSERT_TRUE(result.output.has_value());
+        expectEchoAt(result.output->audio, 0, 1.0 + c.echoSeconds, 44100.0);
     }
 }
 
@@ -163,8 +141,8 @@ TEST(SettingRender, AcceptsNumbersAndChoiceTextsAtTheirLimits)
 {
     const auto input = silenceWithClicks(2, 44100.0, 0.1, { { 0, 0.01, 0.5f } });
 
-    for (const char* setting : { "modType=Phaser", "modType=6", "syncTempo=On", "syncMode=Triplet", "time=0",
-                                 "time=2000", "lowpass=10", "modFreq=5" })
+    for (const char* setting : { "modType=Phaser", "modType=phaser", "modType=6", "syncTempo=On", "syncTempo=on",
+                                 "syncMode=TRIPLET", "time=0", "time=2000", "lowpass=10", "modFreq=5" })
     {
         SCOPED_TRACE(setting);
         const auto result = render(input, 44100.0, { "--set", setting });
@@ -179,11 +157,11 @@ juce::MemoryBlock textBlock(const juce::String& text)
     return { text.toRawUTF8(), text.getNumBytesAsUTF8() };
 }
 
-// Headers JUCE's writer does not produce, all of which hold the same 1.5 s of stereo audio. RF64 is the WAV form
+// Headers a plain writer does not produce, all of which hold the same 1.5 s of stereo audio. RF64 is the WAV form
 // for files past 4 GiB: the "data" chunk's size field says -1 and the true length sits in a "ds64" chunk. A
-// recording cut short claims more audio than it holds: the render ends where the audio does. Metadata the tool
-// has no use for is never read, however broken: JUCE's reader would allocate and walk loops and cues far past the
-// file's end, and hand embedded XML in a wrong encoding or nested 100 000 deep to its parser.
+// recording cut short claims more audio than it holds, up to lengths no file could have: the render ends where
+// the audio does. Broken metadata (loops and cues past the file's end, embedded XML in a wrong encoding or nested
+// 100 000 deep) never stops the audio from being read.
 TEST(HandMadeRender, ReadsTheAudioWhateverTheHeaderHoldsBesides)
 {
     const int frames = 66150;
@@ -205,6 +183,8 @@ TEST(HandMadeRender, ReadsTheAudioWhateverTheHeaderHoldsBesides)
         { "RF64", HandMadeWav::rf64(bytes).chunk("fmt ", fmtChunk(2)).chunk("data", data, 0xffffffffu) },
         { "cut short", withFormat().chunk("data", data, 0x7ffffff0u) },
         { "RF64 cut short", HandMadeWav::rf64(bytes * 1000).chunk("fmt ", fmtChunk(2)).chunk("data", data) },
+        { "RF64 of an impossible length", HandMadeWav::rf64(std::numeric_limits<juce::int64>::max())
+                                              .chunk("fmt ", fmtChunk(2)).chunk("data", data, 0xffffffffu) },
         { "extensible stereo", HandMadeWav().chunk("fmt ", fmtChunk(2, 16, 3)).chunk("data", data) },
         { "smpl past the end", withFormat().chunk("data", data).chunk("smpl", headerOnly, 0x40000000u) },
         { "cue before the audio", withFormat().chunk("cue ", headerOnly, 36).chunk("data", data) },

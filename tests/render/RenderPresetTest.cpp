@@ -70,6 +70,7 @@ TEST_F(RenderPreset, ByFileByNameAndUnderSettings)
     const Case cases[] = {
         { "a file by its path", { "--preset", scratch.file("Echo.preset").getFullPathName().toStdString() }, 20.0 },
         { "a preset of the folder by name", { "--preset", "Twenty Ms" }, 20.0 },
+        { "a name in another case", { "--preset", "twenty MS" }, 20.0 },
         { "--set applies after the preset", { "--set", "time=30", "--preset", "Twenty Ms" }, 30.0 },
     };
 

@@ -34,8 +34,8 @@ juce::StringArray ScratchFolder::names() const
 {
     juce::StringArray result;
 
-    for (const auto& entry : juce::RangedDirectoryIterator(folder, false, "*", juce::File::findFilesAndDirectories))
-        result.add(entry.getFile().getFileName());
+    for (const auto& entry : juce::RangedDirectoryIterator(folder, true, "*", juce::File::findFilesAndDirectories))
+        result.add(entry.getFile().getRelativePathFrom(folder));
 
     result.sort(false);
     return result;

@@ -14,7 +14,7 @@ public:
 
     juce::File file(const juce::String& name) const;
 
-    // The names of what is in the folder, sorted.
+    // The paths of everything in the folder and its subfolders, relative to it, sorted.
     juce::StringArray names() const;
 
 private:

@@ -1,6 +1,7 @@
 #include "TestWavFiles.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace
 {
@@ -27,44 +28,50 @@ juce::AudioBuffer<float> silenceWithClicks(int channels, double sampleRate, doub
     return audio;
 }
 
-void writeWav(const juce::File& file, double sampleRate, const juce::AudioBuffer<float>& audio)
+void writeWav(const juce::File& file, double sampleRate, const juce::AudioBuffer<float>& audio, int format)
 {
-    file.deleteFile();
-    auto stream = file.createOutputStream();
+    SF_INFO info {};
+    info.samplerate = static_cast<int>(sampleRate);
+    info.channels = audio.getNumChannels();
+    info.format = format;
 
-    if (stream == nullptr)
-        throw std::runtime_error("cannot create " + file.getFullPathName().toStdString());
+    SNDFILE* out = sf_open(file.getFullPathName().toRawUTF8(), SFM_WRITE, &info);
 
-    std::unique_ptr<juce::AudioFormatWriter> writer(juce::WavAudioFormat().createWriterFor(
-        stream.get(), sampleRate, static_cast<unsigned int>(audio.getNumChannels()), 16, {}, 0));
+    if (out == nullptr)
+        throw std::runtime_error("cannot write " + file.getFullPathName().toStdString() + ": " + sf_strerror(nullptr));
 
-    if (writer == nullptr)
-        throw std::runtime_error("cannot write a WAV file with " + std::to_string(audio.getNumChannels())
-                                 + " channels");
+    std::vector<float> frames(static_cast<size_t>(audio.getNumSamples() * info.channels));
 
-    stream.release();
+    for (int channel = 0; channel < info.channels; ++channel)
+        for (int i = 0; i < audio.getNumSamples(); ++i)
+            frames[static_cast<size_t>(i * info.channels + channel)] = audio.getSample(channel, i);
 
-    writer->writeFromAudioSampleBuffer(audio, 0, audio.getNumSamples());
+    sf_writef_float(out, frames.data(), audio.getNumSamples());
+    sf_close(out);
 }
 
 std::optional<WavContents> readWav(const juce::File& file)
 {
-    if (! file.existsAsFile())
+    SF_INFO info {};
+    SNDFILE* in = sf_open(file.getFullPathName().toRawUTF8(), SFM_READ, &info);
+
+    if (in == nullptr)
         return std::nullopt;
 
-    std::unique_ptr<juce::AudioFormatReader> reader(
-        juce::WavAudioFormat().createReaderFor(file.createInputStream().release(), true));
-
-    if (reader == nullptr)
-        return std::nullopt;
+    std::vector<float> frames(static_cast<size_t>(info.frames * info.channels));
+    const auto got = static_cast<int>(sf_readf_float(in, frames.data(), info.frames));
+    sf_close(in);
 
     WavContents contents;
-    contents.sampleRate = reader->sampleRate;
-    contents.channels = static_cast<int>(reader->numChannels);
-    contents.bitsPerSample = static_cast<int>(reader->bitsPerSample);
-    contents.isFloat = reader->usesFloatingPointData;
-    contents.audio.setSize(contents.channels, static_cast<int>(reader->lengthInSamples));
-    reader->read(&contents.audio, 0, contents.audio.getNumSamples(), 0, true, true);
+    contents.sampleRate = info.samplerate;
+    contents.channels = info.channels;
+    contents.format = info.format;
+    contents.audio.setSize(contents.channels, got);
+
+    for (int channel = 0; channel < info.channels; ++channel)
+        for (int i = 0; i < got; ++i)
+            contents.audio.setSample(channel, i, frames[static_cast<size_t>(i * info.channels + channel)]);
+
     return contents;
 }
 

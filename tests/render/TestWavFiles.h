@@ -1,6 +1,9 @@
 #pragma once
 
-#include <juce_audio_formats/juce_audio_formats.h>
+#include <juce_audio_basics/juce_audio_basics.h>
+#include <juce_core/juce_core.h>
+
+#include <sndfile.h>
 
 #include <optional>
 #include <vector>
@@ -16,19 +19,19 @@ struct Click
 juce::AudioBuffer<float> silenceWithClicks(int channels, double sampleRate, double seconds,
                                            const std::vector<Click>& clicks);
 
-// 16-bit PCM, so that the tool is also seen converting to float.
-void writeWav(const juce::File& file, double sampleRate, const juce::AudioBuffer<float>& audio);
+// 16-bit PCM WAV unless another libsndfile format is given, so that the tool is also seen converting to float.
+void writeWav(const juce::File& file, double sampleRate, const juce::AudioBuffer<float>& audio,
+              int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16);
 
 struct WavContents
 {
     double sampleRate = 0.0;
     int channels = 0;
-    int bitsPerSample = 0;
-    bool isFloat = false;
+    int format = 0; // libsndfile's major format and sample encoding
     juce::AudioBuffer<float> audio;
 };
 
-// Nothing when JUCE cannot read the file as a WAV.
+// Any audio file libsndfile reads; nothing when it cannot.
 std::optional<WavContents> readWav(const juce::File& file);
 
 // Headers JUCE's writer cannot produce, put together chunk by chunk. A chunk's size field tells the size of its

@@ -34,12 +34,14 @@ float realValueFor(const juce::RangedAudioParameter& parameter, const std::strin
         throw RenderError(id + " needs a number, not '" + text + "'");
 
     // The parameter's own conversion clamps what it does not know to the first entry, so
-    // only texts it lists are handed to it.
-    if (! texts.contains(juce::String(text)))
+    // only texts it lists are handed to it, spelt as it lists them.
+    const int index = texts.indexOf(juce::String(text), true);
+
+    if (index < 0)
         throw RenderError(id + " has no value '" + text + "' (one of: " + texts.joinIntoString(", ").toStdString()
                           + ")");
 
-    return range.convertFrom0to1(parameter.getValueForText(juce::String(text)));
+    return range.convertFrom0to1(parameter.getValueForText(texts[index]));
 }
 } // namespace
 
@@ -77,16 +79,28 @@ juce::StringArray choiceTexts(const juce::RangedAudioParameter& parameter)
     return texts;
 }
 
-void applySetting(juce::AudioProcessor& processor, const ParameterSetting& setting)
+juce::RangedAudioParameter& parameterWithId(juce::AudioProcessor& processor, const std::string& id)
 {
     for (auto* parameter : rangedParameters(processor))
-    {
-        if (parameter->paramID.toStdString() == setting.id)
-        {
-            parameter->setValueNotifyingHost(parameter->convertTo0to1(realValueFor(*parameter, setting.value)));
-            return;
-        }
-    }
+        if (parameter->paramID.toStdString() == id)
+            return *parameter;
 
-    throw RenderError("unknown parameter '" + setting.id + "' (see --list-params)");
+    throw RenderError("unknown parameter '" + id + "' (see --list-params)");
+}
+
+float realValueOf(juce::AudioProcessor& processor, const std::string& id)
+{
+    const auto& parameter = parameterWithId(processor, id);
+    return parameter.convertFrom0to1(parameter.getValue());
+}
+
+void setRealValue(juce::AudioProcessor& processor, const std::string& id, float value)
+{
+    auto& parameter = parameterWithId(processor, id);
+    parameter.setValueNotifyingHost(parameter.convertTo0to1(value));
+}
+
+void applySetting(juce::AudioProcessor& processor, const ParameterSetting& setting)
+{
+    setRealValue(processor, setting.id, realValueFor(parameterWithId(processor, setting.id), setting.value));
 }

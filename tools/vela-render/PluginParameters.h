@@ -12,5 +12,10 @@ std::vector<juce::RangedAudioParameter*> rangedParameters(juce::AudioProcessor& 
 // The texts of a parameter that picks from a list, one per step; empty for a numeric parameter.
 juce::StringArray choiceTexts(const juce::RangedAudioParameter& parameter);
 
-// Sets a real value, or a choice text. Throws RenderError for an unknown id or a value the parameter cannot take.
+// Throws RenderError for an unknown id.
+juce::RangedAudioParameter& parameterWithId(juce::AudioProcessor& processor, const std::string& id);
+float realValueOf(juce::AudioProcessor& processor, const std::string& id);
+void setRealValue(juce::AudioProcessor& processor, const std::string& id, float value);
+
+// Sets a real value, or a choice text in any case. Throws RenderError for an unknown id or a value the parameter cannot take.
 void applySetting(juce::AudioProcessor& processor, const ParameterSetting& setting);

@@ -15,7 +15,7 @@ void applyPreset(juce::AudioProcessor& processor, const std::string& nameOrFile)
         return;
     }
 
-    const int index = plugIn.getAllProgramsNames().indexOf(juce::String(nameOrFile));
+    const int index = plugIn.getAllProgramsNames().indexOf(juce::String(nameOrFile), true);
 
     if (index < 0)
         throw RenderError("no preset file or preset named '" + nameOrFile + "'");

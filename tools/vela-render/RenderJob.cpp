@@ -1,69 +1,99 @@
 #include "RenderJob.h"
 
-#include "FloatWavOutput.h"
+#include "LongestDelay.h"
 #include "ParameterListing.h"
-#include "PluginParameters.h"
 #include "PresetChoice.h"
 #include "QuietStdout.h"
 #include "RenderError.h"
-#include "WavInput.h"
+#include "SameFile.h"
+#include "SettingList.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+
+const double longestTailSeconds = 60.0;
 
 namespace
 {
 // Far beyond any real render, and far from overflowing the sample count.
-constexpr double longestTailSamples = 1.0e15;
+constexpr double longestExactTail = 1.0e15;
 
+// Ringing out waits at least this long, so that filters and the short modulation lines settle too.
+constexpr double shortestQuietSeconds = 0.1;
+
+// The plug-in announces itself on stdout when constructed, which would run into what the tool prints there.
 std::unique_ptr<juce::AudioProcessor> createProcessor()
 {
+    const QuietStdout quiet;
     return std::unique_ptr<juce::AudioProcessor>(createPluginFilter());
 }
 
-juce::int64 tailSamples(double seconds, double sampleRate)
+juce::int64 framesIn(double seconds, double sampleRate)
 {
-    const double samples = std::round(seconds * sampleRate);
+    const double frames = std::round(seconds * sampleRate);
 
-    if (samples > longestTailSamples)
+    if (frames > longestExactTail)
         throw RenderError("--tail is too long");
 
-    return static_cast<juce::int64>(samples);
+    return static_cast<juce::int64>(frames);
+}
+
+OfflineRenderSettings renderSettings(const RenderOptions& options, juce::AudioProcessor& processor, double sampleRate)
+{
+    OfflineRenderSettings settings;
+    settings.bpm = options.bpm;
+    settings.blockSize = options.blockSize;
+
+    if (options.tailSeconds)
+    {
+        settings.exactTail = framesIn(*options.tailSeconds, sampleRate);
+        return settings;
+    }
+
+    const double quietSeconds = std::max(longestDelaySeconds(processor, options.bpm), shortestQuietSeconds);
+    settings.quietFrames = framesIn(quietSeconds, sampleRate);
+    settings.longestTail = framesIn(longestTailSeconds, sampleRate);
+    return settings;
 }
 } // namespace
 
-void renderFile(const RenderOptions& options, const RenderProgress& progress)
+void checkTargets(const std::vector<RenderTarget>& targets)
 {
-    const auto input = openWavInput(juce::File::getCurrentWorkingDirectory().getChildFile(options.inputPath));
+    for (const auto& target : targets)
+    {
+        const SoundFileInput input(target.input);
+
+        if (isSameFile(target.input, target.output))
+            throw RenderError("the output " + target.output + " is the input " + target.input
+                              + " itself; the render would replace it");
+    }
+}
+
+RenderSummary renderTarget(const RenderOptions& options, const RenderTarget& target, const RenderProgress& progress)
+{
+    SoundFileInput input(target.input);
     const auto processor = createProcessor();
 
     if (options.preset)
         applyPreset(*processor, *options.preset);
 
-    for (const auto& setting : options.settings)
-        applySetting(*processor, setting);
+    RenderSummary summary;
+    summary.timeNote = applySettings(*processor, options.settings);
 
-    prepareForFile(*processor, *input, options.blockSize);
+    prepareForFile(*processor, input, options.blockSize);
+    const auto settings = renderSettings(options, *processor, input.sampleRate());
 
-    OfflineRenderSettings settings;
-    settings.bpm = options.bpm;
-    settings.blockSize = options.blockSize;
-    settings.totalSamples = input->lengthInSamples + tailSamples(options.tailSeconds, input->sampleRate);
-
-    FloatWavOutput output(juce::File::getCurrentWorkingDirectory().getChildFile(options.outputPath),
-                          input->sampleRate, static_cast<int>(input->numChannels));
-    renderThrough(*processor, *input, output.writer(), settings, progress);
+    SoundFileOutput output(target.output, input.sampleRate(), input.channels());
+    const auto rendered = renderThrough(*processor, input, output, settings, progress);
     output.commit();
+
+    summary.seconds = static_cast<double>(rendered.frames) / input.sampleRate();
+    summary.tailCutAtLongest = rendered.tailCutAtLongest;
+    return summary;
 }
 
 void listParameters(std::ostream& out)
 {
-    std::unique_ptr<juce::AudioProcessor> processor;
-
-    {
-        const QuietStdout quiet;
-        processor = createProcessor();
-    }
-
-    printParameterList(*processor, out);
+    printParameterList(*createProcessor(), out);
 }

@@ -1,10 +1,13 @@
 #include "RenderOptions.h"
 
 #include "NumberText.h"
+#include "OutputFormat.h"
 #include "RenderError.h"
 
-const char* const renderUsage = "usage: vela-render IN.wav OUT.wav [--set id=value]... [--bpm N] [--block N] "
-                                "[--tail SECONDS] [--preset NAME|FILE] | vela-render --list-params";
+#include <set>
+
+const char* const renderUsage = "usage: vela-render IN OUT [OPTIONS] | vela-render IN... -o FOLDER [OPTIONS] | "
+                                "vela-render --list-params | --help | --version";
 
 namespace
 {
@@ -60,12 +63,56 @@ bool isOption(const std::string& arg)
 {
     return arg.size() > 1 && arg.front() == '-';
 }
+
+bool takesValue(const std::string& option)
+{
+    for (const char* known : { "--set", "--bpm", "--block", "--tail", "--preset", "-o" })
+        if (option == known)
+            return true;
+
+    return false;
+}
+
+std::string fileName(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::vector<RenderTarget> targetsInFolder(const std::vector<std::string>& inputs, const std::string& folder)
+{
+    if (inputs.empty())
+        throw RenderError(std::string("expected input files before -o (") + renderUsage + ")");
+
+    std::vector<RenderTarget> targets;
+    std::set<std::string> names;
+
+    for (const auto& input : inputs)
+    {
+        const auto name = fileName(input);
+
+        if (! names.insert(name).second)
+            throw RenderError("two inputs are named " + name + "; their renders would land on one file in " + folder);
+
+        targets.push_back({ input, folder + "/" + name });
+    }
+
+    return targets;
+}
+
+void checkOutputNames(const std::vector<RenderTarget>& targets)
+{
+    for (const auto& target : targets)
+        if (! outputFormatFor(target.output))
+            throw RenderError("the output " + target.output + " must end in " + outputNames);
+}
 } // namespace
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args)
 {
     RenderOptions options;
     std::vector<std::string> positional;
+    std::optional<std::string> outputFolder;
     bool renderOptionGiven = false;
 
     for (size_t i = 0; i < args.size(); ++i)
@@ -78,13 +125,25 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
             continue;
         }
 
+        if (arg == "--help" || arg == "-h")
+        {
+            options.showHelp = true;
+            return options;
+        }
+
+        if (arg == "--version")
+        {
+            options.showVersion = true;
+            return options;
+        }
+
         if (arg == "--list-params")
         {
             options.listParameters = true;
             continue;
         }
 
-        if (arg != "--set" && arg != "--bpm" && arg != "--block" && arg != "--tail" && arg != "--preset")
+        if (! takesValue(arg))
             throw RenderError("unknown option " + arg + " (" + renderUsage + ")");
 
         if (i + 1 == args.size())
@@ -101,8 +160,10 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
             options.blockSize = parseBlockSize(value);
         else if (arg == "--tail")
             options.tailSeconds = parseTail(value);
-        else
+        else if (arg == "--preset")
             options.preset = value;
+        else
+            outputFolder = value;
     }
 
     if (options.listParameters)
@@ -113,10 +174,13 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
         return options;
     }
 
-    if (positional.size() != 2)
+    if (outputFolder)
+        options.targets = targetsInFolder(positional, *outputFolder);
+    else if (positional.size() == 2)
+        options.targets = { { positional[0], positional[1] } };
+    else
         throw RenderError(std::string("expected an input and an output file (") + renderUsage + ")");
 
-    options.inputPath = positional[0];
-    options.outputPath = positional[1];
+    checkOutputNames(options.targets);
     return options;
 }

@@ -2,22 +2,28 @@
 
 #include <cstdio>
 
-void TerminalProgress::update(juce::int64 done, juce::int64 total)
+void TerminalProgress::update(double doneSeconds, double inputSeconds)
 {
-    const auto percent = total > 0 ? static_cast<int>(done * 100 / total) : 100;
+    char text[64];
 
-    if (percent == shownPercent)
+    if (doneSeconds < inputSeconds)
+        std::snprintf(text, sizeof(text), "rendering %3d%%", static_cast<int>(doneSeconds * 100.0 / inputSeconds));
+    else
+        std::snprintf(text, sizeof(text), "rendering the tail, %.1f s", doneSeconds - inputSeconds);
+
+    if (shown == text)
         return;
 
-    shownPercent = percent;
-    std::fprintf(stderr, "\rvela-render: rendering %3d%%", percent);
+    // Spaces wipe what a longer earlier line leaves.
+    std::fprintf(stderr, "\rvela-render: %-32s", text);
     std::fflush(stderr);
+    shown = text;
 }
 
 void TerminalProgress::finish()
 {
-    if (shownPercent >= 0)
+    if (! shown.empty())
         std::fprintf(stderr, "\n");
 
-    shownPercent = -1;
+    shown.clear();
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <juce_core/juce_core.h>
+#include <string>
 
-// A percentage on stderr, rewritten in place; only meant for a terminal.
+// How far a render has got, on stderr, rewritten in place; only meant for a terminal. A percentage of the input,
+// then the seconds of tail past it.
 class TerminalProgress
 {
 public:
-    void update(juce::int64 done, juce::int64 total);
+    void update(double doneSeconds, double inputSeconds);
 
     // Ends the progress line so that what follows starts on a fresh one.
     void finish();
 
 private:
-    int shownPercent = -1;
+    std::string shown;
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <ostream>
+
+// What --help prints before the parameter list.
+void printHelp(std::ostream& out);
