@@ -110,9 +110,12 @@ TEST(FolderRender, RendersEachInputUnderItsOwnName)
     writeWav(scratch.file("a.wav"), 44100.0, silenceWithClicks(1, 44100.0, 1.2, { { 0, 1.0, 0.5f } }));
     writeWav(scratch.file("b.flac"), 48000.0, silenceWithClicks(2, 48000.0, 1.2, { { 1, 1.0, 0.5f } }),
              SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    writeWav(scratch.file("c.ogg"), 44100.0, silenceWithClicks(1, 44100.0, 1.2, { { 0, 1.0, 0.5f } }),
+             SF_FORMAT_OGG | SF_FORMAT_VORBIS);
 
     const auto run = runRenderTool(with({ scratch.file("a.wav").getFullPathName().toStdString(),
-                                          scratch.file("b.flac").getFullPathName().toStdString(), "-o",
+                                          scratch.file("b.flac").getFullPathName().toStdString(),
+                                          scratch.file("c.ogg").getFullPathName().toStdString(), "-o",
                                           scratch.file("renders").getFullPathName().toStdString() },
                                         with(singleEcho, { "--set", "time=20", "--tail", "0.1" })));
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -126,5 +129,11 @@ TEST(FolderRender, RendersEachInputUnderItsOwnName)
     EXPECT_EQ(b->format, SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
     expectEchoAt(a->audio, 0, 1.02, 44100.0);
     expectEchoAt(b->audio, 1, 1.02, 48000.0);
+
+    // Ogg is read but not written: its render is a float WAV file of the same name.
+    const auto c = readWav(scratch.file("renders/c.wav"));
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->format, SF_FORMAT_WAVEX | SF_FORMAT_FLOAT);
+    EXPECT_EQ(c->channels, 1);
 }
 } // namespace

@@ -14,7 +14,8 @@ void printHelp(std::ostream& out)
         << "  --block N          frames per processed block (512)\n"
         << "  --tail SECONDS     exactly this much after the input; without it the echoes ring out\n"
         << "                     until quiet, 60 s at most\n"
-        << "  -o FOLDER          each input rendered into FOLDER under its own name\n"
+        << "  -o FOLDER          each input rendered into FOLDER under its own name (.wav for Ogg and other\n"
+           "                     formats that are only read)\n"
         << "  --list-params      the parameter list alone, for scripts\n"
         << "  --version          the version\n\n"
         << "Parameters (index, id, name, range, default, choices):\n";

@@ -79,6 +79,18 @@ std::string fileName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// An input in a form that is only read (Ogg, Opus, ...) keeps its name and becomes a float WAV file.
+std::string outputNameFor(const std::string& input)
+{
+    const auto name = fileName(input);
+
+    if (outputFormatFor(name))
+        return name;
+
+    const auto dot = name.find_last_of('.');
+    return (dot == std::string::npos || dot == 0 ? name : name.substr(0, dot)) + ".wav";
+}
+
 std::vector<RenderTarget> targetsInFolder(const std::vector<std::string>& inputs, const std::string& folder)
 {
     if (inputs.empty())
@@ -89,7 +101,7 @@ std::vector<RenderTarget> targetsInFolder(const std::vector<std::string>& inputs
 
     for (const auto& input : inputs)
     {
-        const auto name = fileName(input);
+        const auto name = outputNameFor(input);
 
         if (! names.insert(name).second)
             throw RenderError("two inputs are named " + name + "; their renders would land on one file in " + folder);
