@@ -59,11 +59,15 @@ TEST_F(Processor, IdentityValues)
     EXPECT_EQ(processor.valueTreeState.state.getType().toString(), "Vela");
 }
 
-TEST(ProcessorConstruction, PrintsTheInitDiagnostic)
+// Hosts and tools may stream audio or data on stdout: the diagnostic goes to stderr, nothing to stdout.
+TEST(ProcessorConstruction, PrintsTheInitDiagnosticOnStderrOnly)
 {
     ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     std::unique_ptr<juce::AudioProcessor> created(createPluginFilter());
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "init");
+    const auto printedOnStderr = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(printedOnStderr, "init");
     EXPECT_NE(dynamic_cast<VelaAudioProcessor*>(created.get()), nullptr);
 }
 
