@@ -98,6 +98,18 @@ TEST_F(Processor, FourteenParametersInHostOrder)
     }
 }
 
+// Each block stores parameter i into the engine member named after it, as the table beside the layout says.
+TEST_F(Processor, EngineTableFollowsTheLayoutRowByRow)
+{
+    const auto& members = VelaParameters::engineMembers();
+    const auto& parameters = processor.getParameters();
+    ASSERT_EQ(members.size(), static_cast<size_t>(parameters.size()));
+
+    for (int i = 0; i < parameters.size(); ++i)
+        EXPECT_EQ(dynamic_cast<juce::RangedAudioParameter*>(parameters[i])->paramID, members[static_cast<size_t>(i)].id)
+            << i;
+}
+
 TEST_F(Processor, ChoiceValuesShowTheirTexts)
 {
     struct Case

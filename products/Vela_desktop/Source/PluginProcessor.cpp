@@ -4,24 +4,6 @@
 #include "VelaParameters.h"
 #include "effects/LumDigiDelay.h"
 
-namespace
-{
-constexpr const char* parameterIds[] = { "time", "feedback", "spread", "lowpass", "highpass", "mix", "modAmount",
-                                         "modFreq", "modFeedback", "modType", "modRouting", "syncTempo", "syncMode",
-                                         "bypassDelay" };
-
-enum ParameterIndex
-{
-    timeIndex, feedbackIndex, spreadIndex, lowpassIndex, highpassIndex, mixIndex, modAmountIndex, modFreqIndex,
-    modFeedbackIndex, modTypeIndex, modRoutingIndex, syncTempoIndex, syncModeIndex, bypassDelayIndex
-};
-
-float percent(float value)
-{
-    return static_cast<float>(static_cast<double>(value) / 100.0);
-}
-} // namespace
-
 VelaAudioProcessor::VelaAudioProcessor()
     : LumJuceAudioProcessor(BusesProperties()
                                 .withInput("Input", juce::AudioChannelSet::stereo(), true)
@@ -29,8 +11,12 @@ VelaAudioProcessor::VelaAudioProcessor()
                             "Vela", VelaParameters::createLayout()),
       delayEngine(new LumDigiDelay(44100.0f))
 {
-    for (size_t i = 0; i < raw.size(); ++i)
-        raw[i] = valueTreeState.getRawParameterValue(parameterIds[i]);
+    for (const auto& member : VelaParameters::engineMembers())
+    {
+        auto* raw = valueTreeState.getRawParameterValue(member.id);
+        jassert(raw != nullptr);
+        engineInputs.push_back({ raw, member.store });
+    }
 
     addListener(this);
 }
@@ -66,22 +52,8 @@ float VelaAudioProcessor::hostTempo()
 
 void VelaAudioProcessor::copyParametersToEngine()
 {
-    auto value = [this](int index) { return raw[static_cast<size_t>(index)]->load(std::memory_order_relaxed); };
-
-    delayEngine->time = value(timeIndex);
-    delayEngine->feedback = percent(value(feedbackIndex));
-    delayEngine->spread = percent(value(spreadIndex));
-    delayEngine->lowpass = value(lowpassIndex);
-    delayEngine->highpass = value(highpassIndex);
-    delayEngine->mix = percent(value(mixIndex));
-    delayEngine->modFreq = value(modFreqIndex);
-    delayEngine->modAmount = percent(value(modAmountIndex));
-    delayEngine->modFeedback = percent(value(modFeedbackIndex));
-    delayEngine->modType = static_cast<int>(value(modTypeIndex));
-    delayEngine->modRouting = static_cast<int>(value(modRoutingIndex));
-    delayEngine->syncTempo = value(syncTempoIndex) != 0.0f;
-    delayEngine->syncMode = static_cast<int>(value(syncModeIndex));
-    delayEngine->bypassDelay = value(bypassDelayIndex) != 0.0f;
+    for (const auto& input : engineInputs)
+        input.store(*delayEngine, input.raw->load(std::memory_order_relaxed));
 }
 
 void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
