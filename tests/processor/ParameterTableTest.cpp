@@ -50,7 +50,6 @@ TEST_F(Processor, IdentityValues)
     EXPECT_FALSE(processor.acceptsMidi());
     EXPECT_FALSE(processor.producesMidi());
     EXPECT_TRUE(processor.hasEditor());
-    EXPECT_EQ(processor.getTailLengthSeconds(), 0.0);
     EXPECT_EQ(processor.getLatencySamples(), 0);
     EXPECT_EQ(processor.getBus(true, 0)->getName(), "Input");
     EXPECT_EQ(processor.getBus(false, 0)->getName(), "Output");

@@ -2,7 +2,10 @@
 
 #include "PluginEditor.h"
 #include "VelaParameters.h"
+#include "VelaTail.h"
 #include "effects/LumDigiDelay.h"
+
+#include <cmath>
 
 VelaAudioProcessor::VelaAudioProcessor()
     : LumJuceAudioProcessor(BusesProperties()
@@ -61,6 +64,9 @@ void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::Mi
     juce::ScopedNoDenormals noDenormals;
 
     const float tempo = hostTempo();
+    if (std::isfinite(tempo) && tempo > 0.0f)
+        lastTempo.store(tempo, std::memory_order_relaxed);
+
     copyParametersToEngine();
 
     const int numSamples = buffer.getNumSamples();
@@ -82,7 +88,14 @@ void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::Mi
 
 double VelaAudioProcessor::getTailLengthSeconds() const
 {
-    return 0.0;
+    // Hosts ask from any thread: the values are atomics, and the tree's lookups neither allocate nor lock.
+    auto raw = [this](const char* id) { return valueTreeState.getRawParameterValue(id)->load(std::memory_order_relaxed); };
+
+    using namespace VelaParameters;
+    return VelaTail::seconds({ asIs(raw("time")), percent(raw("feedback")), percent(raw("spread")),
+                               isOn(raw("syncTempo")), whole(raw("syncMode")), lastTempo.load(std::memory_order_relaxed),
+                               whole(raw("modType")), percent(raw("modFeedback")), asIs(raw("lowpass")),
+                               asIs(raw("highpass")) });
 }
 
 bool VelaAudioProcessor::acceptsMidi() const

@@ -45,5 +45,8 @@ private:
 
     std::vector<EngineInput> engineInputs;
 
+    // The last tempo the host gave, for the tail that any thread may ask for.
+    std::atomic<float> lastTempo { 120.0f };
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(VelaAudioProcessor)
 };
