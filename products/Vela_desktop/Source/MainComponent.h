@@ -23,8 +23,15 @@ public:
     public:
         explicit TimeSlider(const juce::String& name);
         juce::String getTextFromValue(double value) override;
+        double snapValue(double attemptedValue, DragMode dragMode) override;
+
+        // Shows the time as the engine plays it in the mode, without writing it back.
+        void showTime(bool syncedMode, float time);
 
         bool synced = false;
+
+    private:
+        juce::NormalisableRange<double> offered { 10.0, 2000.0, 10.0 };
     };
 
     MainComponent(VelaAudioProcessor& processor, juce::AudioProcessorValueTreeState& valueTreeState);
