@@ -212,7 +212,8 @@ TEST_F(TimeKnob, ShowsWhatPlaysAfterEveryWayOfSwitching)
                         break;
                     case Switch::program:
                         writePreset("Switch", "<PARAM id=\"syncTempo\" value=\"" + juce::String(synced ? 1 : 0)
-                                                  + "\"/><PARAM id=\"time\" value=\"" + juce::String(stored.time) + "\"/>");
+                                                  + "\"/><PARAM id=\"time\" value=\"" + juce::String(stored.time)
+                                                  + "\"/>");
                         processor->loadPresetFile(presetFile);
                         break;
                     case Switch::state:
@@ -231,7 +232,7 @@ TEST_F(TimeKnob, ShowsWhatPlaysAfterEveryWayOfSwitching)
                         setFromHost("syncTempo", synced ? 1.0f : 0.0f);
                         openEditor();
                         break;
-                        case Switch::usersClick: click(control(Controls::syncTempo)); break;
+                    case Switch::usersClick: click(control(Controls::syncTempo)); break;
                     case Switch::usersKey:
                         control(Controls::syncTempo).keyPressed(juce::KeyPress(juce::KeyPress::returnKey));
                         break;
@@ -247,11 +248,11 @@ TEST_F(TimeKnob, ShowsWhatPlaysAfterEveryWayOfSwitching)
                 const auto context = juce::String(stored.time) + (synced ? " synced" : " free") + " by "
                                      + switchName(how);
 
-                auto& shown = controlAs<MainComponent::TimeSlider>(Controls::time);
+                auto& knob = controlAs<MainComponent::TimeSlider>(Controls::time);
                 EXPECT_EQ(raw("syncTempo"), synced ? 1.0f : 0.0f) << context;
                 EXPECT_EQ(raw("time"), expectedTime) << context;
-                EXPECT_EQ(shown.getTextFromValue(shown.getValue()), expectedText) << context;
-                EXPECT_EQ(shown.getTextValueSuffix(), synced ? "div" : "ms") << context;
+                EXPECT_EQ(knob.getTextFromValue(knob.getValue()), expectedText) << context;
+                EXPECT_EQ(knob.getTextValueSuffix(), synced ? "div" : "ms") << context;
             }
 }
 

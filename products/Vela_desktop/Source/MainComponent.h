@@ -48,7 +48,7 @@ public:
     void connectParameters() override;
 
     // Whether a refresh of the time knob may set the time for a newly chosen mode: only the user's own
-    // click on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
+    // click or key press on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
     enum class TimeChange
     {
         keepTime,

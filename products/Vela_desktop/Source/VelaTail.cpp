@@ -13,6 +13,7 @@ namespace
 {
 constexpr double silence = 3.1622776601683795e-5; // -90 dB
 constexpr double endlessLoopGain = 0.99;
+// Every ring takes its input at 0.95.
 constexpr double lineInputGain = 0.95;
 // Spread lengthens one line by up to 50 ms.
 constexpr double fullSpreadSeconds = 0.05;
