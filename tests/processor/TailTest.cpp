@@ -174,6 +174,23 @@ TEST_F(Tail, IsInfiniteWhileALoopKeeps99PercentOfEachPass)
     }
 }
 
+// At 98 % the loops still end, but two ten-second ones take over two hours: more samples at 384 kHz than the
+// 32-bit counts of the host interfaces hold.
+TEST_F(Tail, IsInfiniteWhenHostsCannotCountItsSamples)
+{
+    set({ { "syncTempo", 1.0f }, { "time", 8.0f }, { "feedback", 98.0f }, { "modType", 6.0f },
+          { "modFeedback", 98.0f } });
+    head.bpm = 60.0;
+    runSilence(0.01);
+
+    const double seconds = processor.getTailLengthSeconds();
+    EXPECT_GT(seconds, 2.0 * 3600.0);
+    EXPECT_TRUE(std::isfinite(seconds));
+
+    processor.prepareToPlay(384000.0, blockSize);
+    EXPECT_TRUE(std::isinf(processor.getTailLengthSeconds()));
+}
+
 TEST_F(Tail, SyncedTimeFollowsTheLastTempoTheHostGave)
 {
     // One repeat and no modulation line (Pan): the tail changes exactly as the delay time does.

@@ -6,6 +6,7 @@
 #include "effects/LumDigiDelay.h"
 
 #include <cmath>
+#include <limits>
 
 VelaAudioProcessor::VelaAudioProcessor()
     : LumJuceAudioProcessor(BusesProperties()
@@ -38,6 +39,7 @@ const juce::String VelaAudioProcessor::getName() const
 void VelaAudioProcessor::prepareToPlay(double sampleRate, int maximumBlockSize)
 {
     delayEngine->prepare(static_cast<float>(sampleRate), maximumBlockSize);
+    preparedRate.store(sampleRate, std::memory_order_relaxed);
 }
 
 void VelaAudioProcessor::releaseResources() {}
@@ -92,10 +94,17 @@ double VelaAudioProcessor::getTailLengthSeconds() const
     auto raw = [this](const char* id) { return valueTreeState.getRawParameterValue(id)->load(std::memory_order_relaxed); };
 
     using namespace VelaParameters;
-    return VelaTail::seconds({ asIs(raw("time")), percent(raw("feedback")), percent(raw("spread")),
-                               isOn(raw("syncTempo")), whole(raw("syncMode")), lastTempo.load(std::memory_order_relaxed),
-                               whole(raw("modType")), percent(raw("modFeedback")), asIs(raw("lowpass")),
-                               asIs(raw("highpass")) });
+    const double seconds = VelaTail::seconds({ asIs(raw("time")), percent(raw("feedback")), percent(raw("spread")),
+                                               isOn(raw("syncTempo")), whole(raw("syncMode")),
+                                               lastTempo.load(std::memory_order_relaxed), whole(raw("modType")),
+                                               percent(raw("modFeedback")), asIs(raw("lowpass")),
+                                               asIs(raw("highpass")) });
+
+    // Hosts count the tail in 32-bit samples; one longer than that can hold is endless to them.
+    const double samples = seconds * preparedRate.load(std::memory_order_relaxed);
+    return samples < static_cast<double>(std::numeric_limits<juce::int32>::max())
+               ? seconds
+               : std::numeric_limits<double>::infinity();
 }
 
 bool VelaAudioProcessor::acceptsMidi() const

@@ -45,8 +45,9 @@ private:
 
     std::vector<EngineInput> engineInputs;
 
-    // The last tempo the host gave, for the tail that any thread may ask for.
+    // For the tail, which any thread may ask for: the last tempo the host gave and the rate it prepared.
     std::atomic<float> lastTempo { 120.0f };
+    std::atomic<double> preparedRate { 44100.0 };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(VelaAudioProcessor)
 };
