@@ -72,13 +72,3 @@ void BM_OpenEditor(benchmark::State& state)
 BENCHMARK(BM_ConstructProcessor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrepareToPlay)->Arg(44100)->Arg(96000)->Arg(192000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenEditor)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    // The parameter tree and the editor need JUCE's message manager.
-    const juce::ScopedJuceInitialiser_GUI juce;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -36,7 +36,7 @@ void LumDSPEntity::registerParameter(LumDSPParameter* p)
     addressMap.emplace(p->address, p);
     parameterList.push_back(p);
 
-    std::printf("[DSP] register parameter %s at address: %i\n", p->identifier.c_str(), p->address);
+    std::fprintf(stderr, "[DSP] register parameter %s at address: %i\n", p->identifier.c_str(), p->address);
     ++addr;
 }
 

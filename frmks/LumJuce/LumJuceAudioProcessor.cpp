@@ -13,7 +13,8 @@ LumJuceAudioProcessor::LumJuceAudioProcessor(const BusesProperties& buses, const
     // The tree would list its PARAM children by id; saved states list them in parameter order.
     restoreStateDocument(juce::XmlElement(stateType.toString()));
 
-    std::printf("init");
+    // On stderr: hosts and tools may stream audio or data on stdout.
+    std::fprintf(stderr, "init");
 }
 
 LumJuceAudioProcessor::~LumJuceAudioProcessor() = default;

@@ -61,14 +61,17 @@ TEST_F(Registry, NegativeAddressesOtherThanMinusOne)
     EXPECT_EQ(entity.parameterValueForAddress(-5), 0.0f);
 }
 
-TEST_F(Registry, RegistrationPrintsTheDiagnosticLine)
+TEST_F(Registry, RegistrationPrintsTheDiagnosticLineOnStderrOnly)
 {
     TestEntity entity;
     LumDSPParameter p;
 
     ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     registerAt(entity, p, "gain", -1);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "[DSP] register parameter gain at address: 0\n");
+    const auto printedOnStderr = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(printedOnStderr, "[DSP] register parameter gain at address: 0\n");
 }
 
 TEST_F(Registry, InitParameterFillsTheRecordAndNormalisesByMaximum)

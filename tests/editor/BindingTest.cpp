@@ -43,7 +43,7 @@ TEST_F(Binding, BoundControlsFollowTheirParameters)
         { Controls::spread, "spread", 33.0f },     { Controls::highpass, "highpass", 440.0f },
         { Controls::lowpass, "lowpass", 5000.0f }, { Controls::modAmount, "modAmount", 12.0f },
         { Controls::modFreq, "modFreq", 3.5f },    { Controls::modFeedback, "modFeedback", 64.0f },
-        { Controls::time, "time", 730.0f },
+        { Controls::time, "time", 740.0f }, // half of it on the knob's 10 ms steps
     };
 
     for (const Case& c : sliders)

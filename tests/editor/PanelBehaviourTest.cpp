@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include <cmath>
 #include <thread>
 
 namespace
@@ -83,10 +84,12 @@ TEST_F(PanelBehaviour, LoopHoldsFeedbackAtItsMaximumAndGivesItBack)
     click(control(Controls::loop));
     EXPECT_EQ(raw("feedback"), 100.0f);
     EXPECT_EQ(controlAs<juce::Slider>(Controls::feedback).getValue(), 100.0);
+    EXPECT_TRUE(std::isinf(processor->getTailLengthSeconds())) << "hosts hear that the repeats go on for good";
 
     click(control(Controls::loop));
     EXPECT_EQ(raw("feedback"), 35.0f);
     EXPECT_EQ(controlAs<juce::Slider>(Controls::feedback).getValue(), 35.0);
+    EXPECT_TRUE(std::isfinite(processor->getTailLengthSeconds()));
 
     click(control(Controls::loop));
     closeEditor();

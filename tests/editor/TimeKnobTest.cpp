@@ -152,3 +152,142 @@ TEST_F(TimeKnob, NothingButTheUsersClickChangesTheStoredTime)
         EXPECT_EQ(raw("time"), c.expectedTime) << c.name;
     }
 }
+
+namespace
+{
+// A stored time and the note the engine plays for it while synced (times above 8 play as 1).
+struct StoredTime
+{
+    float time;
+    const char* syncedText;
+};
+
+const StoredTime storedTimes[] = {
+    { 0.0f, "1/64" }, { 3.0f, "1/8" }, { 8.0f, "4/1" }, { 9.0f, "1/32" }, { 95.0f, "1/32" }, { 400.0f, "1/32" },
+};
+
+enum class Switch
+{
+    host,
+    hostThread,
+    program,
+    state,
+    syncModeChange,
+    editorReopened,
+    usersClick,
+    usersKey
+};
+
+const char* switchName(Switch how)
+{
+    constexpr const char* names[] = { "host",       "host thread",     "program", "state", "sync mode change",
+                                      "editor reopened", "user's click", "user's key" };
+    return names[static_cast<int>(how)];
+}
+} // namespace
+
+// Whoever switches Tempo Sync (or Sync Mode), the knob shows what the engine plays; only the user's own switch
+// chooses a time for the new mode.
+TEST_F(TimeKnob, ShowsWhatPlaysAfterEveryWayOfSwitching)
+{
+    const auto presetFile = home.presetFolder().getChildFile("Switch.preset");
+
+    for (const StoredTime& stored : storedTimes)
+        for (bool synced : { true, false })
+            for (Switch how : { Switch::host, Switch::hostThread, Switch::program, Switch::state,
+                                Switch::syncModeChange, Switch::editorReopened, Switch::usersClick,
+                                Switch::usersKey })
+            {
+                const bool before = how == Switch::syncModeChange ? synced : ! synced;
+                setFromHost("syncMode", 0.0f);
+                setFromHost("syncTempo", before ? 1.0f : 0.0f);
+                setFromHost("time", stored.time);
+                runMessages(10);
+
+                switch (how)
+                {
+                    case Switch::host: setFromHost("syncTempo", synced ? 1.0f : 0.0f); break;
+                    case Switch::hostThread:
+                        std::thread([this, synced] { setFromHost("syncTempo", synced ? 1.0f : 0.0f); }).join();
+                        break;
+                    case Switch::program:
+                        writePreset("Switch", "<PARAM id=\"syncTempo\" value=\"" + juce::String(synced ? 1 : 0)
+                                                  + "\"/><PARAM id=\"time\" value=\"" + juce::String(stored.time)
+                                                  + "\"/>");
+                        processor->loadPresetFile(presetFile);
+                        break;
+                    case Switch::state:
+                    {
+                        juce::MemoryBlock state;
+                        setFromHost("syncTempo", synced ? 1.0f : 0.0f);
+                        processor->getStateInformation(state);
+                        setFromHost("syncTempo", before ? 1.0f : 0.0f);
+                        runMessages(10);
+                        processor->setStateInformation(state.getData(), static_cast<int>(state.getSize()));
+                        break;
+                    }
+                    case Switch::syncModeChange: setFromHost("syncMode", 1.0f); break;
+                    case Switch::editorReopened:
+                        closeEditor();
+                        setFromHost("syncTempo", synced ? 1.0f : 0.0f);
+                        openEditor();
+                        break;
+                    case Switch::usersClick: click(control(Controls::syncTempo)); break;
+                    case Switch::usersKey:
+                        control(Controls::syncTempo).keyPressed(juce::KeyPress(juce::KeyPress::returnKey));
+                        break;
+                }
+                runMessages(20);
+
+                const bool users = how == Switch::usersClick || how == Switch::usersKey;
+                const bool offered = stored.time >= 1.0f && stored.time <= 6.0f;
+                const float expectedTime = ! users ? stored.time : synced ? (offered ? stored.time : 2.0f) : 250.0f;
+                const juce::String expectedText = ! synced                 ? juce::String(expectedTime)
+                                                  : users && ! offered     ? juce::String("1/16")
+                                                                           : juce::String(stored.syncedText);
+                const auto context = juce::String(stored.time) + (synced ? " synced" : " free") + " by "
+                                     + switchName(how);
+
+                auto& knob = controlAs<MainComponent::TimeSlider>(Controls::time);
+                EXPECT_EQ(raw("syncTempo"), synced ? 1.0f : 0.0f) << context;
+                EXPECT_EQ(raw("time"), expectedTime) << context;
+                EXPECT_EQ(knob.getTextFromValue(knob.getValue()), expectedText) << context;
+                EXPECT_EQ(knob.getTextValueSuffix(), synced ? "div" : "ms") << context;
+            }
+}
+
+TEST_F(TimeKnob, BpmSyncTakesKeyboardFocusInTabOrder)
+{
+    auto& button = control(Controls::syncTempo);
+    EXPECT_TRUE(button.getWantsKeyboardFocus());
+
+    const auto focusable = juce::KeyboardFocusTraverser().getAllComponents(&panel());
+    EXPECT_NE(std::find(focusable.begin(), focusable.end(), &button), focusable.end());
+}
+
+TEST_F(TimeKnob, UsersTurnPicksAmongTheOfferedValuesWhateverTheKnobShows)
+{
+    struct Case
+    {
+        float syncTempo;
+        float storedTime;
+        double attempted;
+        double picked;
+    };
+
+    const Case cases[] = {
+        { 0.0f, 95.0f, 97.0, 100.0 }, { 0.0f, 3.0f, 4.0, 10.0 }, { 0.0f, 400.0f, 2500.0, 2000.0 },
+        { 1.0f, 400.0f, 0.4, 1.0 },   { 1.0f, 8.0f, 7.6, 6.0 },  { 1.0f, 3.0f, 4.4, 4.0 },
+    };
+
+    for (const Case& c : cases)
+    {
+        setFromHost("syncTempo", c.syncTempo);
+        setFromHost("time", c.storedTime);
+        runMessages(10);
+
+        auto& knob = controlAs<MainComponent::TimeSlider>(Controls::time);
+        EXPECT_EQ(knob.snapValue(c.attempted, juce::Slider::absoluteDrag), c.picked)
+            << c.storedTime << (c.syncTempo != 0.0f ? " synced" : " free");
+    }
+}

@@ -63,7 +63,6 @@ TEST_P(PluginIdentity, InstanceIsAStereoAudioEffectWithAnEditorAndNoDelayOfItsOw
     EXPECT_FALSE(instance.acceptsMidi());
     EXPECT_FALSE(instance.producesMidi());
     EXPECT_TRUE(instance.hasEditor());
-    EXPECT_EQ(instance.getTailLengthSeconds(), 0.0);
     EXPECT_EQ(instance.getLatencySamples(), 0);
 
     instance.releaseResources();

@@ -50,7 +50,6 @@ TEST_F(Processor, IdentityValues)
     EXPECT_FALSE(processor.acceptsMidi());
     EXPECT_FALSE(processor.producesMidi());
     EXPECT_TRUE(processor.hasEditor());
-    EXPECT_EQ(processor.getTailLengthSeconds(), 0.0);
     EXPECT_EQ(processor.getLatencySamples(), 0);
     EXPECT_EQ(processor.getBus(true, 0)->getName(), "Input");
     EXPECT_EQ(processor.getBus(false, 0)->getName(), "Output");
@@ -59,11 +58,15 @@ TEST_F(Processor, IdentityValues)
     EXPECT_EQ(processor.valueTreeState.state.getType().toString(), "Vela");
 }
 
-TEST(ProcessorConstruction, PrintsTheInitDiagnostic)
+// Hosts and tools may stream audio or data on stdout: the diagnostic goes to stderr, nothing to stdout.
+TEST(ProcessorConstruction, PrintsTheInitDiagnosticOnStderrOnly)
 {
     ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     std::unique_ptr<juce::AudioProcessor> created(createPluginFilter());
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "init");
+    const auto printedOnStderr = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(printedOnStderr, "init");
     EXPECT_NE(dynamic_cast<VelaAudioProcessor*>(created.get()), nullptr);
 }
 
@@ -92,6 +95,18 @@ TEST_F(Processor, FourteenParametersInHostOrder)
         EXPECT_TRUE(p->isAutomatable()) << row.id;
         EXPECT_FALSE(p->isMetaParameter()) << row.id;
     }
+}
+
+// Each block stores parameter i into the engine member named after it, as the table beside the layout says.
+TEST_F(Processor, EngineTableFollowsTheLayoutRowByRow)
+{
+    const auto& members = VelaParameters::engineMembers();
+    const auto& parameters = processor.getParameters();
+    ASSERT_EQ(members.size(), static_cast<size_t>(parameters.size()));
+
+    for (int i = 0; i < parameters.size(); ++i)
+        EXPECT_EQ(dynamic_cast<juce::RangedAudioParameter*>(parameters[i])->paramID, members[static_cast<size_t>(i)].id)
+            << i;
 }
 
 TEST_F(Processor, ChoiceValuesShowTheirTexts)

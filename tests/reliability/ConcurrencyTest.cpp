@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <random>
 #include <thread>
 
-// Everything a host does at once: the audio thread processes, an automation thread writes every parameter,
-// and the message thread loads programs, restores and saves state and opens and closes the editor.
+// Everything a host does at once: the audio thread processes, an automation thread writes every parameter
+// and asks for the tail, and the message thread loads programs, restores and saves state and opens and closes the editor.
 // The result to look at is ThreadSanitizer's silence in the sanitizer build; here the output must stay finite.
 TEST(Concurrency, AudioAutomationAndMessageThreadsAtOnce)
 {
@@ -27,6 +28,7 @@ TEST(Concurrency, AudioAutomationAndMessageThreadsAtOnce)
 
     std::atomic<bool> stop { false };
     std::atomic<long> blocks { 0 };
+    std::atomic<long> unreadableTails { 0 };
 
     std::thread audio([&] {
         const auto signal = ProcessorDriver::noise();
@@ -42,6 +44,8 @@ TEST(Concurrency, AudioAutomationAndMessageThreadsAtOnce)
         while (! stop.load())
         {
             driver.setAllRandom(random);
+            if (std::isnan(driver.processor.getTailLengthSeconds()))
+                unreadableTails.fetch_add(1);
             std::this_thread::yield();
         }
     });
@@ -68,4 +72,5 @@ TEST(Concurrency, AudioAutomationAndMessageThreadsAtOnce)
     automation.join();
 
     EXPECT_TRUE(driver.allFinite());
+    EXPECT_EQ(unreadableTails.load(), 0);
 }

@@ -3,7 +3,7 @@
 #include "LongestDelay.h"
 #include "ParameterListing.h"
 #include "PresetChoice.h"
-#include "QuietStdout.h"
+#include "QuietStderr.h"
 #include "RenderError.h"
 #include "SameFile.h"
 #include "SettingList.h"
@@ -22,10 +22,10 @@ constexpr double longestExactTail = 1.0e15;
 // Ringing out waits at least this long, so that filters and the short modulation lines settle too.
 constexpr double shortestQuietSeconds = 0.1;
 
-// The plug-in announces itself on stdout when constructed, which would run into what the tool prints there.
+// The plug-in announces itself on stderr when constructed, which would read as a message of the tool.
 std::unique_ptr<juce::AudioProcessor> createProcessor()
 {
-    const QuietStdout quiet;
+    const QuietStderr quiet;
     return std::unique_ptr<juce::AudioProcessor>(createPluginFilter());
 }
 

@@ -3,8 +3,6 @@
 #include "PluginProcessor.h"
 #include "VelaImages.h"
 
-#include <cmath>
-
 const char* MainComponent::bg_png = VelaImages::bg_png;
 const int MainComponent::bg_pngSize = VelaImages::bg_pngSize;
 const char* MainComponent::logo_png = VelaImages::logo_png;
@@ -85,16 +83,6 @@ std::unique_ptr<juce::Label> addCaption(juce::Component& panel, const char* text
     return addControl<juce::Label>(panel, "new label", juce::translate(text));
 }
 } // namespace
-
-MainComponent::TimeSlider::TimeSlider(const juce::String& name) : juce::Slider(name) {}
-
-juce::String MainComponent::TimeSlider::getTextFromValue(double value)
-{
-    if (synced)
-        return "1/" + juce::String(static_cast<float>(std::pow(2.0, getMaximum() - value)));
-
-    return juce::String(value);
-}
 
 MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProcessorValueTreeState& tree)
     : LumJuceMainComponent(processorToUse, tree), processor(processorToUse)
@@ -195,22 +183,23 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
 
     makePresetButton->setVisible(false);
 
-    // Only a click of the user's own may choose a time for the new mode; the button takes no keyboard clicks.
-    syncTempoButton->setWantsKeyboardFocus(false);
-
     updateModRouting();
-    updateTimeKnob(TimeChange::keepTime);
 
     initUI();
 
+    // After binding, which gave the knob the parameter's whole range.
+    updateTimeKnob(TimeChange::keepTime);
+
     valueTreeState.addParameterListener("modRouting", this);
     valueTreeState.addParameterListener("syncMode", this);
+    valueTreeState.addParameterListener("time", this);
 }
 
 MainComponent::~MainComponent()
 {
     valueTreeState.removeParameterListener("modRouting", this);
     valueTreeState.removeParameterListener("syncMode", this);
+    valueTreeState.removeParameterListener("time", this);
     cancelPendingUpdate();
     disconnectParamters();
 }
@@ -227,7 +216,7 @@ void MainComponent::parameterChanged(const juce::String& parameterID, float)
         else
             routingRefreshPending = true;
     }
-    else if (parameterID == "syncMode")
+    else if (parameterID == "syncMode" || parameterID == "time")
     {
         if (onMessageThread)
             updateTimeKnob(TimeChange::keepTime);
@@ -323,36 +312,19 @@ void MainComponent::updateTimeKnob(TimeChange change)
     const float time = valueTreeState.getRawParameterValue("time")->load();
     juce::TextButton* const row[] = { normalButton.get(), dottedButton.get(), tripletButton.get() };
 
-    timeSlider->synced = synced;
+    timeSlider->showTime(synced, time);
 
-    if (synced)
+    // Every note value the knob offers is kept; a time in milliseconds becomes a 16th note, a note value 250 ms.
+    if (change == TimeChange::timeForNewMode && (! synced || time < 1.0f || time > 6.0f))
+        timeSlider->setValue(synced ? 2.0 : 250.0, juce::sendNotificationAsync);
+
+    for (int i = 0; i < 3; ++i)
     {
-        timeSlider->setRange(1.0, 6.0, 1.0);
-        timeSlider->setTextValueSuffix("div");
-        timeSlider->setValue(time, juce::dontSendNotification);
+        row[i]->setEnabled(synced);
 
-        // Every note value the knob offers is kept; a time in milliseconds becomes a 16th note.
-        if (change == TimeChange::timeForNewMode && (time < 1.0f || time > 6.0f))
-            timeSlider->setValue(2.0, juce::sendNotificationAsync);
-
-        for (int i = 0; i < 3; ++i)
-        {
-            row[i]->setEnabled(true);
+        // Free, the lights stay as they were.
+        if (synced)
             row[i]->setToggleState(i == modeIndex, juce::dontSendNotification);
-        }
-    }
-    else
-    {
-        timeSlider->setRange(10.0, 2000.0, 10.0);
-        timeSlider->setValue(time, juce::dontSendNotification);
-
-        if (change == TimeChange::timeForNewMode)
-            timeSlider->setValue(250.0, juce::sendNotificationAsync);
-
-        timeSlider->setTextValueSuffix("ms");
-
-        for (auto* button : row)
-            button->setEnabled(false);
     }
 }
 

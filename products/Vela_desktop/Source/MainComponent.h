@@ -23,8 +23,15 @@ public:
     public:
         explicit TimeSlider(const juce::String& name);
         juce::String getTextFromValue(double value) override;
+        double snapValue(double attemptedValue, DragMode dragMode) override;
+
+        // Shows the time as the engine plays it in the mode, without writing it back.
+        void showTime(bool syncedMode, float time);
 
         bool synced = false;
+
+    private:
+        juce::NormalisableRange<double> offered { 10.0, 2000.0, 10.0 };
     };
 
     MainComponent(VelaAudioProcessor& processor, juce::AudioProcessorValueTreeState& valueTreeState);
@@ -41,7 +48,7 @@ public:
     void connectParameters() override;
 
     // Whether a refresh of the time knob may set the time for a newly chosen mode: only the user's own
-    // click on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
+    // click or key press on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
     enum class TimeChange
     {
         keepTime,

@@ -2,25 +2,11 @@
 
 #include "PluginEditor.h"
 #include "VelaParameters.h"
+#include "VelaTail.h"
 #include "effects/LumDigiDelay.h"
 
-namespace
-{
-constexpr const char* parameterIds[] = { "time", "feedback", "spread", "lowpass", "highpass", "mix", "modAmount",
-                                         "modFreq", "modFeedback", "modType", "modRouting", "syncTempo", "syncMode",
-                                         "bypassDelay" };
-
-enum ParameterIndex
-{
-    timeIndex, feedbackIndex, spreadIndex, lowpassIndex, highpassIndex, mixIndex, modAmountIndex, modFreqIndex,
-    modFeedbackIndex, modTypeIndex, modRoutingIndex, syncTempoIndex, syncModeIndex, bypassDelayIndex
-};
-
-float percent(float value)
-{
-    return static_cast<float>(static_cast<double>(value) / 100.0);
-}
-} // namespace
+#include <cmath>
+#include <limits>
 
 VelaAudioProcessor::VelaAudioProcessor()
     : LumJuceAudioProcessor(BusesProperties()
@@ -29,8 +15,12 @@ VelaAudioProcessor::VelaAudioProcessor()
                             "Vela", VelaParameters::createLayout()),
       delayEngine(new LumDigiDelay(44100.0f))
 {
-    for (size_t i = 0; i < raw.size(); ++i)
-        raw[i] = valueTreeState.getRawParameterValue(parameterIds[i]);
+    for (const auto& member : VelaParameters::engineMembers())
+    {
+        auto* raw = valueTreeState.getRawParameterValue(member.id);
+        jassert(raw != nullptr);
+        engineInputs.push_back({ raw, member.store });
+    }
 
     addListener(this);
 }
@@ -49,6 +39,7 @@ const juce::String VelaAudioProcessor::getName() const
 void VelaAudioProcessor::prepareToPlay(double sampleRate, int maximumBlockSize)
 {
     delayEngine->prepare(static_cast<float>(sampleRate), maximumBlockSize);
+    preparedRate.store(sampleRate, std::memory_order_relaxed);
 }
 
 void VelaAudioProcessor::releaseResources() {}
@@ -66,22 +57,8 @@ float VelaAudioProcessor::hostTempo()
 
 void VelaAudioProcessor::copyParametersToEngine()
 {
-    auto value = [this](int index) { return raw[static_cast<size_t>(index)]->load(std::memory_order_relaxed); };
-
-    delayEngine->time = value(timeIndex);
-    delayEngine->feedback = percent(value(feedbackIndex));
-    delayEngine->spread = percent(value(spreadIndex));
-    delayEngine->lowpass = value(lowpassIndex);
-    delayEngine->highpass = value(highpassIndex);
-    delayEngine->mix = percent(value(mixIndex));
-    delayEngine->modFreq = value(modFreqIndex);
-    delayEngine->modAmount = percent(value(modAmountIndex));
-    delayEngine->modFeedback = percent(value(modFeedbackIndex));
-    delayEngine->modType = static_cast<int>(value(modTypeIndex));
-    delayEngine->modRouting = static_cast<int>(value(modRoutingIndex));
-    delayEngine->syncTempo = value(syncTempoIndex) != 0.0f;
-    delayEngine->syncMode = static_cast<int>(value(syncModeIndex));
-    delayEngine->bypassDelay = value(bypassDelayIndex) != 0.0f;
+    for (const auto& input : engineInputs)
+        input.store(*delayEngine, input.raw->load(std::memory_order_relaxed));
 }
 
 void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
@@ -89,6 +66,9 @@ void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::Mi
     juce::ScopedNoDenormals noDenormals;
 
     const float tempo = hostTempo();
+    if (std::isfinite(tempo) && tempo > 0.0f)
+        lastTempo.store(tempo, std::memory_order_relaxed);
+
     copyParametersToEngine();
 
     const int numSamples = buffer.getNumSamples();
@@ -110,7 +90,21 @@ void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::Mi
 
 double VelaAudioProcessor::getTailLengthSeconds() const
 {
-    return 0.0;
+    // Hosts ask from any thread: the values are atomics, and the tree's lookups neither allocate nor lock.
+    auto raw = [this](const char* id) { return valueTreeState.getRawParameterValue(id)->load(std::memory_order_relaxed); };
+
+    using namespace VelaParameters;
+    const double seconds = VelaTail::seconds({ asIs(raw("time")), percent(raw("feedback")), percent(raw("spread")),
+                                               isOn(raw("syncTempo")), whole(raw("syncMode")),
+                                               lastTempo.load(std::memory_order_relaxed), whole(raw("modType")),
+                                               percent(raw("modFeedback")), asIs(raw("lowpass")),
+                                               asIs(raw("highpass")) });
+
+    // Hosts count the tail in 32-bit samples; one longer than that can hold is endless to them.
+    const double samples = seconds * preparedRate.load(std::memory_order_relaxed);
+    return samples < static_cast<double>(std::numeric_limits<juce::int32>::max())
+               ? seconds
+               : std::numeric_limits<double>::infinity();
 }
 
 bool VelaAudioProcessor::acceptsMidi() const

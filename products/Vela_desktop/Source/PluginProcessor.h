@@ -2,7 +2,8 @@
 
 #include "LumJuceAudioProcessor.h"
 
-#include <array>
+#include <atomic>
+#include <vector>
 
 class LumDigiDelay;
 
@@ -35,8 +36,18 @@ private:
 
     LumDigiDelay* delayEngine;
 
-    // Raw values in host order, looked up once so that the audio thread does no lookups.
-    std::array<std::atomic<float>*, 14> raw {};
+    // A parameter's raw value and how it reaches the engine, looked up once so that blocks do no lookups.
+    struct EngineInput
+    {
+        std::atomic<float>* raw;
+        void (*store)(LumDigiDelay& engine, float rawValue);
+    };
+
+    std::vector<EngineInput> engineInputs;
+
+    // For the tail, which any thread may ask for: the last tempo the host gave and the rate it prepared.
+    std::atomic<float> lastTempo { 120.0f };
+    std::atomic<double> preparedRate { 44100.0 };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(VelaAudioProcessor)
 };

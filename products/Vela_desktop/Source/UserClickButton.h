@@ -2,7 +2,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-// A text button that can tell a click of the user's own mouse from a toggle made by its parameter
+// A text button that can tell the user's own click, by mouse or by key, from a toggle made by its parameter
 // attachment, which reaches the listeners the same way.
 class UserClickButton : public juce::TextButton
 {
@@ -17,6 +17,14 @@ public:
     }
 
     bool isBeingClickedByUser() const { return clickedByUser; }
+
+protected:
+    void handleCommandMessage(int commandId) override
+    {
+        // A key press (return) and an accessibility press post a click that runs here.
+        const juce::ScopedValueSetter<bool> clicking(clickedByUser, true);
+        juce::TextButton::handleCommandMessage(commandId);
+    }
 
 private:
     bool clickedByUser = false;

@@ -1,5 +1,7 @@
 #include "VelaParameters.h"
 
+#include "effects/LumDigiDelay.h"
+
 namespace VelaParameters
 {
 namespace
@@ -85,4 +87,59 @@ juce::AudioProcessorValueTreeState::ParameterLayout createLayout()
                choice("bypassDelay", "Bypass Delay", switchNames()));
     return layout;
 }
+
+float asIs(float rawValue)
+{
+    return rawValue;
+}
+
+float percent(float rawValue)
+{
+    return static_cast<float>(static_cast<double>(rawValue) / 100.0);
+}
+
+int whole(float rawValue)
+{
+    return static_cast<int>(rawValue);
+}
+
+bool isOn(float rawValue)
+{
+    return rawValue != 0.0f;
+}
+
+namespace
+{
+template <auto member, auto convert>
+void store(LumDigiDelay& engine, float rawValue)
+{
+    engine.*member = convert(rawValue);
+}
+} // namespace
+
+// The member's name is the parameter's id.
+#define VELA_ENGINE_MEMBER(member, convert) EngineMember { #member, store<&LumDigiDelay::member, convert> }
+
+const std::vector<EngineMember>& engineMembers()
+{
+    static const std::vector<EngineMember> members {
+        VELA_ENGINE_MEMBER(time, asIs),
+        VELA_ENGINE_MEMBER(feedback, percent),
+        VELA_ENGINE_MEMBER(spread, percent),
+        VELA_ENGINE_MEMBER(lowpass, asIs),
+        VELA_ENGINE_MEMBER(highpass, asIs),
+        VELA_ENGINE_MEMBER(mix, percent),
+        VELA_ENGINE_MEMBER(modAmount, percent),
+        VELA_ENGINE_MEMBER(modFreq, asIs),
+        VELA_ENGINE_MEMBER(modFeedback, percent),
+        VELA_ENGINE_MEMBER(modType, whole),
+        VELA_ENGINE_MEMBER(modRouting, whole),
+        VELA_ENGINE_MEMBER(syncTempo, isOn),
+        VELA_ENGINE_MEMBER(syncMode, whole),
+        VELA_ENGINE_MEMBER(bypassDelay, isOn),
+    };
+    return members;
+}
+
+#undef VELA_ENGINE_MEMBER
 } // namespace VelaParameters

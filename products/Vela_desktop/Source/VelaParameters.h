@@ -2,6 +2,10 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <vector>
+
+class LumDigiDelay;
+
 // The fourteen parameters, in host order; that order is also the order of the saved state.
 namespace VelaParameters
 {
@@ -16,4 +20,20 @@ const juce::StringArray& modTypeNames();
 const juce::StringArray& modRoutingNames();
 const juce::StringArray& switchNames();
 const juce::StringArray& syncModeNames();
+
+// Conversions from a parameter's raw value to engine units.
+float asIs(float rawValue);
+float percent(float rawValue);
+int whole(float rawValue);
+bool isOn(float rawValue);
+
+// How a parameter reaches the engine: stored into the engine member that carries its id, in engine units.
+struct EngineMember
+{
+    const char* id;
+    void (*store)(LumDigiDelay& engine, float rawValue);
+};
+
+// One row per parameter of the layout, in host order.
+const std::vector<EngineMember>& engineMembers();
 } // namespace VelaParameters

@@ -1,0 +1,51 @@
+#include "MainComponent.h"
+
+#include "SyncedExponent.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// The knob's value for a whole note while synced; each step below halves it, each step above doubles it.
+constexpr double wholeNoteExponent = 6.0;
+} // namespace
+
+MainComponent::TimeSlider::TimeSlider(const juce::String& name) : juce::Slider(name) {}
+
+juce::String MainComponent::TimeSlider::getTextFromValue(double value)
+{
+    if (! synced)
+        return juce::String(value);
+
+    if (value > wholeNoteExponent)
+        return juce::String(static_cast<float>(std::pow(2.0, value - wholeNoteExponent))) + "/1";
+
+    return "1/" + juce::String(static_cast<float>(std::pow(2.0, wholeNoteExponent - value)));
+}
+
+double MainComponent::TimeSlider::snapValue(double attemptedValue, DragMode)
+{
+    // Whatever stored time the knob shows, the user picks among the values offered for the mode.
+    return offered.snapToLegalValue(attemptedValue);
+}
+
+void MainComponent::TimeSlider::showTime(bool syncedMode, float time)
+{
+    synced = syncedMode;
+    offered = synced ? juce::NormalisableRange<double>(1.0, 6.0, 1.0) : juce::NormalisableRange<double>(10.0, 2000.0, 10.0);
+
+    const double played = synced ? syncedExponent(time) : time;
+    const bool onOfferedStep = offered.snapToLegalValue(played) == played;
+
+    // The offered range, widened to take what plays; a time off its steps needs the parameter's own step.
+    const double minimum = std::min(offered.start, played);
+    const double maximum = std::max(offered.end, played);
+    const double interval = onOfferedStep ? offered.interval : 1.0;
+
+    if (minimum != getMinimum() || maximum != getMaximum() || interval != getInterval())
+        setRange(minimum, maximum, interval);
+
+    setTextValueSuffix(synced ? "div" : "ms");
+    setValue(played, juce::dontSendNotification);
+}

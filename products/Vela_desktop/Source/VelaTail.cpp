@@ -1,0 +1,99 @@
+#include "VelaTail.h"
+
+#include "SyncedExponent.h"
+#include "effects/LumDigiDelay.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace VelaTail
+{
+namespace
+{
+constexpr double silence = 3.1622776601683795e-5; // -90 dB
+constexpr double endlessLoopGain = 0.99;
+// Every ring takes its input at 0.95.
+constexpr double lineInputGain = 0.95;
+// Spread lengthens one line by up to 50 ms.
+constexpr double fullSpreadSeconds = 0.05;
+constexpr double lowestPhaserHz = 40.0;
+
+// A recirculating delay: the longest time of one pass and the share of its level that each pass keeps.
+struct Loop
+{
+    double periodSeconds;
+    double gain;
+};
+
+// Passes whose level, firstLevel at the first and gain times the one before after that, is -90 dB or more.
+double audiblePasses(double firstLevel, double gain)
+{
+    if (gain <= 0.0)
+        return 1.0;
+
+    return 1.0 + std::floor(std::log(silence / firstLevel) / std::log(gain));
+}
+
+double loopSeconds(Loop loop, double firstLevel)
+{
+    return loop.periodSeconds > 0.0 ? loop.periodSeconds * audiblePasses(firstLevel, loop.gain) : 0.0;
+}
+
+double noteUnitBeats(int syncMode)
+{
+    switch (syncMode)
+    {
+        case 0: return 1.0 / 16.0;
+        case 1: return 3.0 / 32.0;
+        case 2: return 1.0 / 24.0;
+        default: return 0.0;
+    }
+}
+
+// The longer of the two delay lines, as long as their rings allow.
+double longestDelaySeconds(const Settings& s)
+{
+    const double base = s.syncTempo ? 60.0 / s.bpm * noteUnitBeats(s.syncMode) * std::pow(2.0, syncedExponent(s.time))
+                                    : s.time / 1000.0;
+    return std::min(base + fullSpreadSeconds * s.spread, static_cast<double>(LumDigiDelay::delayLineSeconds));
+}
+
+// The modulation line of each type at its longest read, centre plus depth: Chorus 5 + 30 ms, Vibrato 1 + 3 ms,
+// Flanger 1 + 2 ms; the Delay type keeps the last of those shapes and adds half the main delay. Pan and
+// Tremolo use no line.
+Loop modulationLoop(const Settings& s, double delaySeconds)
+{
+    switch (s.modType)
+    {
+        case LumDigiDelay::chorus: return { 0.035, 0.0 };
+        case LumDigiDelay::vibrato: return { 0.004, 0.0 };
+        case LumDigiDelay::flanger: return { 0.003, s.modFeedback };
+        case LumDigiDelay::phaser:
+            // The allpass's delay is longest at its lowest frequency, 1 / (pi f); over that time the allpass
+            // alone keeps e^-2 of its ringing, the feedback across the channels at least modFeedback.
+            return { 1.0 / (M_PI * lowestPhaserHz), std::max(static_cast<double>(s.modFeedback), std::exp(-2.0)) };
+        case LumDigiDelay::delayType:
+            return { std::min(0.035 + delaySeconds / 2.0, static_cast<double>(LumDigiDelay::modLineSeconds)),
+                     s.modFeedback };
+        default: return { 0.0, 0.0 };
+    }
+}
+} // namespace
+
+double seconds(const Settings& s)
+{
+    const double delaySeconds = longestDelaySeconds(s);
+    const Loop delay { delaySeconds, s.feedback };
+    const Loop modulation = modulationLoop(s, delaySeconds);
+
+    if (delay.gain >= endlessLoopGain || modulation.gain >= endlessLoopGain)
+        return std::numeric_limits<double>::infinity();
+
+    // A one-pole filter's ringing falls by e^-(2 pi f) per second.
+    const double filterSeconds = std::log(1.0 / silence) / (2.0 * M_PI * std::min(s.lowpass, s.highpass));
+
+    // A modulation line's output holds its delayed signal up to twice: feedforward plus blend times feedback.
+    return filterSeconds + loopSeconds(delay, lineInputGain) + loopSeconds(modulation, 2.0 * lineInputGain);
+}
+} // namespace VelaTail

@@ -1,0 +1,25 @@
+#pragma once
+
+// How long Vela's output goes on once its input falls silent: until the repeats of the delay lines, those of
+// the modulation line and the ringing of the filters have all fallen below -90 dB of a full-scale input.
+namespace VelaTail
+{
+// The values that decide it, in engine units (LumDigiDelay's members of the same names).
+struct Settings
+{
+    float time;
+    float feedback;
+    float spread;
+    bool syncTempo;
+    int syncMode;
+    float bpm; // the last tempo the host gave
+    int modType;
+    float modFeedback;
+    float lowpass;
+    float highpass;
+};
+
+// In seconds; infinity while a loop keeps 99 % or more of each pass: the delay lines at a feedback of 99 % or
+// more (LOOP holds it at 100 %), or a Flanger, Phaser or Delay modulation at a mod feedback of 99 % or more.
+double seconds(const Settings& settings);
+} // namespace VelaTail
