@@ -105,7 +105,8 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
     auto tree = juce::ValueTree::fromXml(document);
 
     // Parameters the document lacks are appended in parameter order (the tree itself would use id order),
-    // and whatever has no value takes its default.
+    // and whatever has no finite number for its value takes its default. Values go in as numbers: JUCE's own
+    // reading of the text can overflow.
     for (auto* parameter : getParameters())
     {
         auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter);
@@ -119,8 +120,8 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
             tree.appendChild(child, nullptr);
         }
 
-        if (! child.hasProperty("value"))
-            child.setProperty("value", ranged->convertFrom0to1(ranged->getDefaultValue()), nullptr);
+        const auto value = LumJuceStateDocument::readNumber(child.getProperty("value").toString());
+        child.setProperty("value", value.value_or(ranged->convertFrom0to1(ranged->getDefaultValue())), nullptr);
     }
 
     valueTreeState.replaceState(tree);
