@@ -4,6 +4,7 @@
 #include "LumJuceStateDocument.h"
 
 #include <cstdio>
+#include <utility>
 
 LumJuceAudioProcessor::LumJuceAudioProcessor(const BusesProperties& buses, const juce::Identifier& stateType,
                                              juce::AudioProcessorValueTreeState::ParameterLayout parameterLayout)
@@ -78,7 +79,63 @@ void LumJuceAudioProcessor::changeProgramName(int, const juce::String&) {}
 
 juce::Array<juce::File> LumJuceAudioProcessor::getAllPrograms()
 {
-    return LumJucePresetFolder::list(presetFolder());
+    if (! programsListed)
+        relistPrograms();
+
+    return listedPrograms;
+}
+
+bool LumJuceAudioProcessor::relistPrograms()
+{
+    auto listed = LumJucePresetFolder::list(presetFolder());
+    const bool wasListed = std::exchange(programsListed, true);
+    if (wasListed && listed == listedPrograms)
+        return false;
+
+    if (const int current = currentProgram.load(); juce::isPositiveAndBelow(current, listedPrograms.size()))
+        currentProgram.store(listed.indexOf(listedPrograms[current]));
+
+    listedPrograms = std::move(listed);
+    return wasListed;
+}
+
+void LumJuceAudioProcessor::tellHostProgramsChanged()
+{
+    updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
+}
+
+void LumJuceAudioProcessor::refreshPrograms()
+{
+    if (relistPrograms())
+        tellHostProgramsChanged();
+}
+
+juce::File LumJuceAudioProcessor::programFile(const juce::String& name)
+{
+    return juce::File(presetFolder()).getChildFile(name + ".preset");
+}
+
+bool LumJuceAudioProcessor::saveProgram(const juce::String& name)
+{
+    const auto file = programFile(name);
+    if (LumJucePresetFolder::nameProblem(name).isNotEmpty() || ! file.getParentDirectory().createDirectory()
+        || ! writePresetFile(file))
+        return false;
+
+    relistPrograms();
+    setCurrentProgram(listedPrograms.indexOf(file));
+    tellHostProgramsChanged();
+    return true;
+}
+
+bool LumJuceAudioProcessor::deleteProgram(int index)
+{
+    const auto listed = getAllPrograms();
+    if (! juce::isPositiveAndBelow(index, listed.size()) || ! listed[index].deleteFile())
+        return false;
+
+    refreshPrograms();
+    return true;
 }
 
 juce::StringArray LumJuceAudioProcessor::getAllProgramsNames()
@@ -135,6 +192,9 @@ void LumJuceAudioProcessor::getStateInformation(juce::MemoryBlock& destData)
 
 void LumJuceAudioProcessor::setStateInformation(const void* data, int sizeInBytes)
 {
+    // A project opens with whatever the folder holds by now.
+    refreshPrograms();
+
     if (const auto document = LumJuceStateDocument::readChunk(data, sizeInBytes))
         restoreStateDocument(*document);
 }
