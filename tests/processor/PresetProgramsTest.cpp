@@ -60,10 +60,12 @@ protected:
     {
         processor = std::make_unique<VelaAudioProcessor>();
         processor->getNumPrograms();
+        processor->addListener(&host);
         return *processor;
     }
 
     TemporaryHome home;
+    HostWatch host;
     std::unique_ptr<VelaAudioProcessor> processor;
 };
 } // namespace
@@ -227,8 +229,6 @@ TEST_F(PresetPrograms, HostQueriesAgreeUntilTheNextRefresh)
     addPreset("Init.preset", presetText(250));
     addPreset("Beta.preset", presetText(400));
     createProcessor();
-    HostWatch host;
-    processor->addListener(&host);
     processor->setCurrentProgram(1);
 
     const int count = processor->getNumPrograms();
@@ -254,8 +254,6 @@ TEST_F(PresetPrograms, HostQueriesAgreeUntilTheNextRefresh)
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Alpha" })) << "a restore lists again";
     EXPECT_EQ(processor->getCurrentProgram(), -1) << "the current program's file is gone";
     EXPECT_EQ(host.programChanges, 2);
-
-    processor->removeListener(&host);
 }
 
 TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
@@ -263,8 +261,6 @@ TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
     addPreset("Init.preset", presetText(250));
     addPreset("Take 10.preset", presetText(300));
     createProcessor();
-    HostWatch host;
-    processor->addListener(&host);
 
     setTime(777.0f);
     ASSERT_TRUE(processor->saveProgram("Take 2"));
@@ -306,8 +302,6 @@ TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Take 2" }));
     EXPECT_EQ(home.folder.findChildFiles(juce::File::findFiles, true, "*.preset").size(), 2) << "nothing written";
     EXPECT_EQ(host.programChanges, 4);
-
-    processor->removeListener(&host);
 }
 
 TEST_F(PresetPrograms, SavingCreatesTheFolder)
