@@ -8,7 +8,7 @@ packages=(
     libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     lv2-dev liblilv-dev lilv-utils
-    xvfb xauth
+    xvfb xauth libx11-dev
     clang libclang-rt-14-dev
 )
 
