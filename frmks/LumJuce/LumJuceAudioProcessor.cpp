@@ -79,6 +79,7 @@ void LumJuceAudioProcessor::changeProgramName(int, const juce::String&) {}
 
 juce::Array<juce::File> LumJuceAudioProcessor::getAllPrograms()
 {
+    const juce::ScopedLock lock(programsLock);
     if (! programsListed)
         relistPrograms();
 
@@ -87,6 +88,7 @@ juce::Array<juce::File> LumJuceAudioProcessor::getAllPrograms()
 
 bool LumJuceAudioProcessor::relistPrograms()
 {
+    const juce::ScopedLock lock(programsLock);
     auto listed = LumJucePresetFolder::list(presetFolder());
     const bool wasListed = std::exchange(programsListed, true);
     if (wasListed && listed == listedPrograms)
@@ -123,7 +125,7 @@ bool LumJuceAudioProcessor::saveProgram(const juce::String& name)
         return false;
 
     relistPrograms();
-    setCurrentProgram(listedPrograms.indexOf(file));
+    setCurrentProgram(getAllPrograms().indexOf(file));
     tellHostProgramsChanged();
     return true;
 }

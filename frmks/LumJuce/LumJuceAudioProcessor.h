@@ -63,6 +63,8 @@ protected:
     std::atomic<int> currentProgram { -1 };
 
 private:
+    // Hosts may ask for programs on a thread of their own while the editor refreshes the list.
+    juce::CriticalSection programsLock;
     juce::Array<juce::File> listedPrograms;
     bool programsListed = false;
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 namespace
@@ -313,4 +314,42 @@ TEST_F(HostileState, HostilePresetFilesChangeNothingAndLoseNothing)
     EXPECT_EQ(userPreset.loadFileAsString(), userPresetText) << "loading touched the user's own preset";
     EXPECT_TRUE(processor.loadPresetFile(userPreset));
     EXPECT_EQ(state(), userState);
+}
+
+// The fuzzers' seeds are cases of their own: each is read, or refused, as when it was found.
+TEST_F(HostileState, FuzzSeedsAreReadOrRefusedAsExpected)
+{
+    const juce::File corpus(VELA_FUZZ_CORPUS_DIR);
+    const std::map<juce::String, bool> loads = {
+        { "preset/saved.preset", true },
+        { "preset/partial.preset", true },
+        { "preset/number-overflow.preset", true },
+        { "preset/attribute-without-equals.preset", false },
+        { "preset/declaration-inside-element.preset", false },
+        { "state/saved.chunk", true },
+        { "state/other-root.chunk", false },
+    };
+
+    for (const auto& seed : corpus.findChildFiles(juce::File::findFiles, true))
+    {
+        const auto name = seed.getRelativePathFrom(corpus);
+        if (name.startsWith("wav/"))
+            continue;
+
+        const auto expected = loads.find(name);
+        ASSERT_NE(expected, loads.end()) << name << ": a new seed, to be added to this table";
+
+        restoreUserState();
+        if (seed.hasFileExtension("preset"))
+        {
+            processor.loadPresetFile(seed);
+        }
+        else
+        {
+            juce::MemoryBlock chunk;
+            ASSERT_TRUE(seed.loadFileAsData(chunk));
+            processor.setStateInformation(chunk.getData(), static_cast<int>(chunk.getSize()));
+        }
+        EXPECT_EQ(state() != userState, expected->second) << name;
+    }
 }
