@@ -91,7 +91,8 @@ std::optional<double> readNumber(const juce::String& text)
     const auto trimmed = text.trim();
     const auto* first = trimmed.toRawUTF8();
     const auto* last = first + trimmed.getNumBytesAsUTF8();
-    if (first != last && *first == '+')
+    // from_chars takes no leading '+', which the plug-in never writes but a person might.
+    if (last - first > 1 && *first == '+' && first[1] != '-')
         ++first;
 
     double value = 0.0;

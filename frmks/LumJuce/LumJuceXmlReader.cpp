@@ -2,10 +2,13 @@
 
 #include <expat.h>
 
+#include <type_traits>
 #include <vector>
 
 namespace LumJuceXmlReader
 {
+static_assert(std::is_same_v<XML_Char, char>, "expat hands over names and values as UTF-8");
+
 namespace
 {
 class TreeBuilder
@@ -34,7 +37,6 @@ public:
 
     void close() { openElements.pop_back(); }
 
-    // Entities are declared only inside a DTD: without one there is nothing to expand.
     void refuse()
     {
         refused = true;
@@ -72,8 +74,7 @@ bool startsWithNul(const unsigned char* bytes, size_t size)
 std::unique_ptr<juce::XmlElement> read(const void* data, size_t size, const Limits& limits)
 {
     const auto* bytes = static_cast<const unsigned char*>(data);
-    if (data == nullptr || size == 0 || size > limits.largestDocumentBytes
-        || startsWithNul(bytes, size))
+    if (data == nullptr || size == 0 || size > limits.largestDocumentBytes || startsWithNul(bytes, size))
         return nullptr;
 
     const std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(XML_ParserCreate(nullptr),
@@ -87,6 +88,7 @@ std::unique_ptr<juce::XmlElement> read(const void* data, size_t size, const Limi
         parser.get(),
         [](void* user, const XML_Char* name, const XML_Char** attributes) { builderOf(user).open(name, attributes); },
         [](void* user, const XML_Char*) { builderOf(user).close(); });
+    // Entities are declared only inside a DTD: without one there is nothing to expand.
     XML_SetStartDoctypeDeclHandler(parser.get(), [](void* user, const XML_Char*, const XML_Char*, const XML_Char*,
                                                     int) { builderOf(user).refuse(); });
 

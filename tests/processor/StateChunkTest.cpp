@@ -194,7 +194,7 @@ TEST_F(StateChunk, ValueTextThatIsNoFiniteNumberTakesTheDefault)
         { "feedback", "abc", 50.0f },   { "feedback", "12abc", 50.0f }, { "feedback", "", 50.0f },
         { "feedback", "nan", 50.0f },   { "feedback", "-inf", 50.0f },  { "feedback", "1e999", 50.0f },
         { "feedback", "0x46", 50.0f },  { "feedback", " 70 ", 70.0f },  { "feedback", "+70", 70.0f },
-        { "feedback", "7e1", 70.0f },   { "feedback", "70.0", 70.0f },
+        { "feedback", "7e1", 70.0f },   { "feedback", "70.0", 70.0f },  { "feedback", "+-70", 50.0f },
         // Found by fuzzing: a signed overflow in JUCE's number reader. Zero times any power of ten is zero.
         { "modFreq", juce::String::repeatedString("0", 3000) + "e000000002000000000073709551615", 0.0f },
     };
