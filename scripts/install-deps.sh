@@ -5,9 +5,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config
     juce-modules-source fst-dev
+    libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     lv2-dev liblilv-dev lilv-utils
-    xvfb xauth
+    xvfb xauth libx11-dev
     clang libclang-rt-14-dev
     libsndfile1-dev
 )

@@ -27,7 +27,7 @@ clang=(-G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BU
 # sanitized module.
 asan_dir="${VELA_ASAN_BUILD_DIR:-$root/build-asan}"
 cmake -S "$root" -B "$asan_dir" "${clang[@]}" -DVELA_SANITIZE=address,undefined -DVELA_FUZZ=ON > /dev/null
-cmake --build "$asan_dir" -j"$jobs" --target lumdsp-tests vela-processor-tests vela-editor-tests \
+cmake --build "$asan_dir" -j"$jobs" --target lumdsp-tests vela-processor-tests vela-editor-tests vela-preset-menu-tests \
     vela-lookandfeel-tests vela-render-tests vela-reliability-tests vela-concurrency-tests \
     vela-plugin-host-test vela-fuzz-state vela-fuzz-preset vela-fuzz-wav
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"

@@ -4,6 +4,7 @@
 #include "LumJuceStateDocument.h"
 
 #include <cstdio>
+#include <utility>
 
 LumJuceAudioProcessor::LumJuceAudioProcessor(const BusesProperties& buses, const juce::Identifier& stateType,
                                              juce::AudioProcessorValueTreeState::ParameterLayout parameterLayout)
@@ -79,7 +80,65 @@ void LumJuceAudioProcessor::changeProgramName(int, const juce::String&) {}
 
 juce::Array<juce::File> LumJuceAudioProcessor::getAllPrograms()
 {
-    return LumJucePresetFolder::list(presetFolder());
+    const juce::ScopedLock lock(programsLock);
+    if (! programsListed)
+        relistPrograms();
+
+    return listedPrograms;
+}
+
+bool LumJuceAudioProcessor::relistPrograms()
+{
+    const juce::ScopedLock lock(programsLock);
+    auto listed = LumJucePresetFolder::list(presetFolder());
+    const bool wasListed = std::exchange(programsListed, true);
+    if (wasListed && listed == listedPrograms)
+        return false;
+
+    if (const int current = currentProgram.load(); juce::isPositiveAndBelow(current, listedPrograms.size()))
+        currentProgram.store(listed.indexOf(listedPrograms[current]));
+
+    listedPrograms = std::move(listed);
+    return wasListed;
+}
+
+void LumJuceAudioProcessor::tellHostProgramsChanged()
+{
+    updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
+}
+
+void LumJuceAudioProcessor::refreshPrograms()
+{
+    if (relistPrograms())
+        tellHostProgramsChanged();
+}
+
+juce::File LumJuceAudioProcessor::programFile(const juce::String& name)
+{
+    return juce::File(presetFolder()).getChildFile(name + ".preset");
+}
+
+bool LumJuceAudioProcessor::saveProgram(const juce::String& name)
+{
+    const auto file = programFile(name);
+    if (LumJucePresetFolder::nameProblem(name).isNotEmpty() || ! file.getParentDirectory().createDirectory()
+        || ! writePresetFile(file))
+        return false;
+
+    relistPrograms();
+    setCurrentProgram(getAllPrograms().indexOf(file));
+    tellHostProgramsChanged();
+    return true;
+}
+
+bool LumJuceAudioProcessor::deleteProgram(int index)
+{
+    const auto listed = getAllPrograms();
+    if (! juce::isPositiveAndBelow(index, listed.size()) || ! listed[index].deleteFile())
+        return false;
+
+    refreshPrograms();
+    return true;
 }
 
 juce::StringArray LumJuceAudioProcessor::getAllProgramsNames()
@@ -106,7 +165,8 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
     auto tree = juce::ValueTree::fromXml(document);
 
     // Parameters the document lacks are appended in parameter order (the tree itself would use id order),
-    // and whatever has no value takes its default.
+    // and whatever has no finite number for its value takes its default. Values go in as numbers: JUCE's own
+    // reading of the text can overflow.
     for (auto* parameter : getParameters())
     {
         auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter);
@@ -120,8 +180,8 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
             tree.appendChild(child, nullptr);
         }
 
-        if (! child.hasProperty("value"))
-            child.setProperty("value", ranged->convertFrom0to1(ranged->getDefaultValue()), nullptr);
+        const auto value = LumJuceStateDocument::readNumber(child.getProperty("value").toString());
+        child.setProperty("value", value.value_or(ranged->convertFrom0to1(ranged->getDefaultValue())), nullptr);
     }
 
     valueTreeState.replaceState(tree);
@@ -135,6 +195,9 @@ void LumJuceAudioProcessor::getStateInformation(juce::MemoryBlock& destData)
 
 void LumJuceAudioProcessor::setStateInformation(const void* data, int sizeInBytes)
 {
+    // A project opens with whatever the folder holds by now.
+    refreshPrograms();
+
     if (const auto document = LumJuceStateDocument::readChunk(data, sizeInBytes))
         restoreStateDocument(*document);
 }

@@ -34,8 +34,18 @@ public:
     void audioProcessorChanged(juce::AudioProcessor* processor, const juce::AudioProcessorListener::ChangeDetails& details) override;
 
     // Presets in listing order, numbered from 0 by every program operation: host program k is preset k.
+    // The list is kept from one refresh to the next, so that the answers to one host query agree.
     juce::Array<juce::File> getAllPrograms();
     juce::StringArray getAllProgramsNames();
+    // Lists the folder again; when the list changed, hosts are told to read their program list again and the
+    // current program follows its file to its new place (-1 when the file is gone).
+    void refreshPrograms();
+    // Saves the current state as preset `name` (LumJucePresetFolder::nameProblem must have none) and makes it
+    // the current program; false when the file can't be written.
+    bool saveProgram(const juce::String& name);
+    // Removes preset `index` from the folder; false when there is no such preset or it can't be removed.
+    bool deleteProgram(int index);
+    juce::File programFile(const juce::String& name);
     void setProgramModified();
     // The loaded preset's index, or -1 for none, whatever the plug-in format shows its host.
     int currentPresetIndex() const { return currentProgram.load(); }
@@ -53,9 +63,16 @@ protected:
     std::atomic<int> currentProgram { -1 };
 
 private:
+    // Hosts may ask for programs on a thread of their own while the editor refreshes the list.
+    juce::CriticalSection programsLock;
+    juce::Array<juce::File> listedPrograms;
+    bool programsListed = false;
+
     std::unique_ptr<juce::XmlElement> createStateDocument();
     bool restoreStateDocument(const juce::XmlElement& document);
     const juce::String& presetFolder();
+    bool relistPrograms();
+    void tellHostProgramsChanged();
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(LumJuceAudioProcessor)
 };

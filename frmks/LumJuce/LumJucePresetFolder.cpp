@@ -53,4 +53,19 @@ juce::Array<juce::File> list(const juce::String& folderPath)
     files.sort(sorter, true);
     return files;
 }
+
+juce::String nameProblem(const juce::String& name)
+{
+    if (name.trim().isEmpty())
+        return "Please type a name for the preset.";
+
+    if (name.containsAnyOf("/\\"))
+        return "A preset name can't contain \"/\" or \"\\\".";
+
+    // Such files are hidden, and "." and ".." are no files at all.
+    if (name.startsWithChar('.'))
+        return "A preset name can't begin with a dot.";
+
+    return {};
+}
 } // namespace LumJucePresetFolder

@@ -22,4 +22,7 @@ juce::String pathFor(const juce::String& productName);
 
 // The "*.preset" files directly in the folder (hidden ones too), in PresetSorter's order.
 juce::Array<juce::File> list(const juce::String& folderPath);
+
+// Why a preset can't be saved under this name, for the user to read; empty when it can.
+juce::String nameProblem(const juce::String& name);
 } // namespace LumJucePresetFolder

@@ -1,61 +1,20 @@
 #include "EditorFixture.h"
+#include "SnapshotComparison.h"
 #include "VelaImages.h"
 
-namespace
-{
 using EditorSnapshot = EditorFixture;
-
-// Font rasterisation may differ by a shade here and there; the look may not.
-constexpr int channelTolerance = 8;
-constexpr double allowedDifferingShare = 0.002;
-
-int channelDistance(juce::Colour a, juce::Colour b)
-{
-    return std::max({ std::abs(a.getRed() - b.getRed()), std::abs(a.getGreen() - b.getGreen()),
-                      std::abs(a.getBlue() - b.getBlue()), std::abs(a.getAlpha() - b.getAlpha()) });
-}
-
-// The pixels of `area` in which two images differ by more than a shade.
-int differingPixels(const juce::Image& a, const juce::Image& b, juce::Rectangle<int> area)
-{
-    int differing = 0;
-    for (int y = area.getY(); y < area.getBottom(); ++y)
-        for (int x = area.getX(); x < area.getRight(); ++x)
-            if (channelDistance(a.getPixelAt(x, y), b.getPixelAt(x, y)) > channelTolerance)
-                ++differing;
-    return differing;
-}
-
-void expectLooksLikeReference(const juce::Image& snapshot, const juce::File& reference)
-{
-    if (! reference.existsAsFile())
-    {
-        reference.getParentDirectory().createDirectory();
-        juce::FileOutputStream out(reference);
-        juce::PNGImageFormat().writeImageToStream(snapshot, out);
-        FAIL() << "no reference image: wrote " << reference.getFullPathName() << "; look at it and commit it";
-    }
-
-    const auto expected = juce::ImageFileFormat::loadFrom(reference);
-    ASSERT_EQ(expected.getBounds(), snapshot.getBounds());
-
-    const int differing = differingPixels(snapshot, expected, snapshot.getBounds());
-    const double share = static_cast<double>(differing) / (snapshot.getWidth() * snapshot.getHeight());
-    EXPECT_LE(share, allowedDifferingShare) << differing << " pixels differ from " << reference.getFullPathName();
-}
-} // namespace
 
 TEST_F(EditorSnapshot, DefaultStateLooksAsItDid)
 {
     const auto snapshot = editor->createComponentSnapshot(editor->getLocalBounds(), true, 1.0f);
-    expectLooksLikeReference(snapshot, juce::File(VELA_EDITOR_REFERENCE));
+    expectLooksLike(snapshot, juce::File(VELA_EDITOR_REFERENCE));
 }
 
 TEST_F(EditorSnapshot, DoubleZoomLooksAsItDid)
 {
     velaEditor().chooseZoom(200);
     const auto snapshot = editor->createComponentSnapshot(editor->getLocalBounds(), true, 1.0f);
-    expectLooksLikeReference(snapshot, juce::File(VELA_EDITOR_REFERENCE_200));
+    expectLooksLike(snapshot, juce::File(VELA_EDITOR_REFERENCE_200));
 }
 
 // The header's title is background only: wherever the panel is drawn at a picture's own resolution, the

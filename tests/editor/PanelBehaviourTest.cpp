@@ -106,9 +106,11 @@ TEST_F(PanelBehaviour, PresetSelectorLoadsTheProgramOfTheItemPicked)
     restart();
 
     auto& selector = controlAs<juce::ComboBox>(Controls::presetSelector);
-    ASSERT_EQ(selector.getNumItems(), 3);
+    ASSERT_EQ(selector.getNumItems(), 5) << "three presets, then saving and deleting";
     EXPECT_EQ(selector.getItemText(0), "Init");
     EXPECT_EQ(selector.getItemText(2), "Short");
+    EXPECT_EQ(selector.getItemText(3), "Save Preset...");
+    EXPECT_EQ(selector.getItemText(4), "Delete Preset");
     EXPECT_EQ(selector.getSelectedItemIndex(), -1);
     EXPECT_EQ(selector.getTextWhenNothingSelected(), "Init");
 
@@ -138,10 +140,12 @@ TEST_F(PanelBehaviour, OpeningShowsTheCurrentProgramWithoutLoadingItAgain)
     EXPECT_EQ(processor->getCurrentProgram(), 1);
 }
 
-TEST_F(PanelBehaviour, WithoutPresetsTheSelectorOffersNothing)
+TEST_F(PanelBehaviour, WithoutPresetsTheSelectorOffersOnlySaving)
 {
     auto& selector = controlAs<juce::ComboBox>(Controls::presetSelector);
-    EXPECT_EQ(selector.getNumItems(), 0);
+    ASSERT_EQ(selector.getNumItems(), 2);
+    EXPECT_EQ(selector.getItemText(0), "Save Preset...");
+    EXPECT_FALSE(selector.isItemEnabled(LumJucePresetSelector::deleteItemId)) << "nothing to delete";
     EXPECT_EQ(selector.getSelectedItemIndex(), -1);
     EXPECT_EQ(selector.getTextWhenNothingSelected(), "Init");
     EXPECT_EQ(selector.getTextWhenNoChoicesAvailable(), "(no choices)");

@@ -12,6 +12,18 @@ juce::String presetText(int time, const char* root = "Vela")
            + juce::String(time) + "\"/></" + root + ">\n";
 }
 
+// What hosts hear about the program list.
+struct HostWatch : juce::AudioProcessorListener
+{
+    void audioProcessorParameterChanged(juce::AudioProcessor*, int, float) override {}
+    void audioProcessorChanged(juce::AudioProcessor*, const ChangeDetails& details) override
+    {
+        programChanges += details.programChanged ? 1 : 0;
+    }
+
+    int programChanges = 0;
+};
+
 class PresetPrograms : public ::testing::Test
 {
 protected:
@@ -24,6 +36,19 @@ protected:
 
     float time() { return processor->valueTreeState.getRawParameterValue("time")->load(); }
 
+    void setTime(float value)
+    {
+        auto* p = processor->valueTreeState.getParameter("time");
+        p->setValueNotifyingHost(p->convertTo0to1(value));
+    }
+
+    void restoreOwnState()
+    {
+        juce::MemoryBlock state;
+        processor->getStateInformation(state);
+        processor->setStateInformation(state.getData(), static_cast<int>(state.getSize()));
+    }
+
     void touchFeedback()
     {
         auto* p = processor->valueTreeState.getParameter("feedback");
@@ -35,10 +60,12 @@ protected:
     {
         processor = std::make_unique<VelaAudioProcessor>();
         processor->getNumPrograms();
+        processor->addListener(&host);
         return *processor;
     }
 
     TemporaryHome home;
+    HostWatch host;
     std::unique_ptr<VelaAudioProcessor> processor;
 };
 } // namespace
@@ -194,4 +221,94 @@ TEST_F(PresetPrograms, PresetFileFormat)
     VelaAudioProcessor other;
     ASSERT_TRUE(other.loadPresetFile(file));
     EXPECT_EQ(other.valueTreeState.getRawParameterValue("time")->load(), 480.0f);
+}
+
+// Another instance or a sync tool writes into the folder between two queries of one host.
+TEST_F(PresetPrograms, HostQueriesAgreeUntilTheNextRefresh)
+{
+    addPreset("Init.preset", presetText(250));
+    addPreset("Beta.preset", presetText(400));
+    createProcessor();
+    processor->setCurrentProgram(1);
+
+    const int count = processor->getNumPrograms();
+    addPreset("Alpha.preset", presetText(300));
+    EXPECT_EQ(processor->getNumPrograms(), count);
+    EXPECT_EQ(processor->getProgramName(1), "Beta");
+    EXPECT_EQ(processor->getProgramName(2), "");
+    processor->setCurrentProgram(1);
+    EXPECT_EQ(time(), 400.0f);
+    EXPECT_EQ(host.programChanges, 0);
+
+    processor->refreshPrograms();
+    EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Alpha", "Beta" }));
+    EXPECT_EQ(processor->getNumPrograms(), 3);
+    EXPECT_EQ(processor->getCurrentProgram(), 2) << "the current program follows its file";
+    EXPECT_EQ(host.programChanges, 1);
+
+    processor->refreshPrograms();
+    EXPECT_EQ(host.programChanges, 1) << "an unchanged folder is no news";
+
+    home.presetFolder().getChildFile("Beta.preset").deleteFile();
+    restoreOwnState();
+    EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Alpha" })) << "a restore lists again";
+    EXPECT_EQ(processor->getCurrentProgram(), -1) << "the current program's file is gone";
+    EXPECT_EQ(host.programChanges, 2);
+}
+
+TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
+{
+    addPreset("Init.preset", presetText(250));
+    addPreset("Take 10.preset", presetText(300));
+    createProcessor();
+
+    setTime(777.0f);
+    ASSERT_TRUE(processor->saveProgram("Take 2"));
+    EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Take 2", "Take 10" }));
+    EXPECT_EQ(processor->getCurrentProgram(), 1);
+    EXPECT_EQ(processor->getNumPrograms(), 3);
+    EXPECT_EQ(host.programChanges, 1);
+
+    const auto written = home.folder.getChildFile("Written.preset");
+    ASSERT_TRUE(processor->writePresetFile(written));
+    EXPECT_EQ(home.presetFolder().getChildFile("Take 2.preset").loadFileAsString(), written.loadFileAsString())
+        << "saved through the preset writer";
+
+    setTime(555.0f);
+    ASSERT_TRUE(processor->saveProgram("Take 10"));
+    EXPECT_EQ(processor->getNumPrograms(), 3) << "a name in use replaces that preset";
+    EXPECT_EQ(processor->getCurrentProgram(), 2);
+    EXPECT_EQ(host.programChanges, 2);
+    processor->setCurrentProgram(1);
+    processor->setCurrentProgram(2);
+    EXPECT_EQ(time(), 555.0f);
+
+    ASSERT_TRUE(processor->deleteProgram(2));
+    EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Take 2" }));
+    EXPECT_EQ(processor->getCurrentProgram(), -1);
+    EXPECT_EQ(host.programChanges, 3);
+
+    ASSERT_TRUE(processor->deleteProgram(0)) << "factory presets can go too";
+    EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Take 2" }));
+    EXPECT_FALSE(processor->deleteProgram(1));
+    EXPECT_FALSE(processor->deleteProgram(-1));
+    EXPECT_EQ(host.programChanges, 4);
+
+    for (const char* name : { "", "  ", "a/b", "a\\b", ".hidden", "..", "../Escape" })
+    {
+        EXPECT_FALSE(processor->saveProgram(name)) << name;
+        EXPECT_FALSE(LumJucePresetFolder::nameProblem(name).isEmpty()) << name;
+    }
+    EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Take 2" }));
+    EXPECT_EQ(home.folder.findChildFiles(juce::File::findFiles, true, "*.preset").size(), 2) << "nothing written";
+    EXPECT_EQ(host.programChanges, 4);
+}
+
+TEST_F(PresetPrograms, SavingCreatesTheFolder)
+{
+    createProcessor();
+    ASSERT_TRUE(processor->saveProgram("First"));
+    EXPECT_TRUE(home.presetFolder().getChildFile("First.preset").existsAsFile());
+    EXPECT_EQ(processor->getAllProgramsNames(), juce::StringArray { "First" });
+    EXPECT_EQ(processor->getCurrentProgram(), 0);
 }

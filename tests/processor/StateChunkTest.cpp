@@ -128,7 +128,7 @@ TEST_F(StateChunk, OutOfRangeValuesAreLimited)
 
     const Case cases[] = {
         { "time", "99999", 2000.0f }, { "time", "-5", 0.0f },        { "lowpass", "1", 10.0f },
-        { "modType", "9", 6.0f },     { "feedback", "abc", 0.0f },   { "modFreq", "0.333", 0.33f },
+        { "modType", "9", 6.0f },   { "modFreq", "0.333", 0.33f },
         { "syncTempo", "0.7", 1.0f },
     };
 
@@ -177,6 +177,33 @@ TEST_F(StateChunk, WhatIsNotAStateOfThisPlugInChangesNothing)
     {
         processor.setStateInformation(c.chunk.getData(), static_cast<int>(c.chunk.getSize()));
         EXPECT_EQ(state(), before) << c.name;
+    }
+}
+
+// The whole text must be one finite number; anything else takes the parameter's default, as a missing value does.
+TEST_F(StateChunk, ValueTextThatIsNoFiniteNumberTakesTheDefault)
+{
+    struct Case
+    {
+        const char* id;
+        juce::String text;
+        float expected;
+    };
+
+    const Case cases[] = {
+        { "feedback", "abc", 50.0f },   { "feedback", "12abc", 50.0f }, { "feedback", "", 50.0f },
+        { "feedback", "nan", 50.0f },   { "feedback", "-inf", 50.0f },  { "feedback", "1e999", 50.0f },
+        { "feedback", "0x46", 50.0f },  { "feedback", " 70 ", 70.0f },  { "feedback", "+70", 70.0f },
+        { "feedback", "7e1", 70.0f },   { "feedback", "70.0", 70.0f },  { "feedback", "+-70", 50.0f },
+        // Found by fuzzing: a signed overflow in JUCE's number reader. Zero times any power of ten is zero.
+        { "modFreq", juce::String::repeatedString("0", 3000) + "e000000002000000000073709551615", 0.0f },
+    };
+
+    for (const Case& c : cases)
+    {
+        set(c.id, 20.0f);
+        restore(juce::String("<Vela><PARAM id=\"") + c.id + "\" value=\"" + c.text + "\"/></Vela>");
+        EXPECT_EQ(value(c.id), c.expected) << c.id << " = " << c.text.substring(0, 40);
     }
 }
 

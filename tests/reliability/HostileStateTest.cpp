@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 namespace
@@ -102,6 +103,21 @@ std::vector<HostileText> hostileTexts()
                   " id=\"time\" valueF\"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n6\"/></Vela>\n") },
         { "declaration inside an element",
           bytesOf("<?xml version=\"1.0\"?>\n<Vela>\n <?TF-8\"?>\nue=\"0\"->\n <PARAM id=\"time\" value=\"2100\"/>\n</Vela>\n") },
+        { "nested one level past the limit", nested(33) },
+        { "document type without entities",
+          bytesOf("<!DOCTYPE Vela><Vela><PARAM id=\"time\" value=\"1234\"/></Vela>") },
+        { "external entity",
+          bytesOf("<!DOCTYPE Vela [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><Vela><PARAM id=\"time\" value=\"&x;\"/>"
+                  "</Vela>") },
+        { "undeclared entity", bytesOf("<Vela><PARAM id=\"time\" value=\"&x;\"/></Vela>") },
+        { "more elements and attributes than a state could hold", [] {
+              juce::MemoryOutputStream text;
+              text << "<Vela><PARAM id=\"time\" value=\"1234\"/>";
+              for (int i = 0; i < 3000; ++i)
+                  text << "<P" << i << " a" << i << "=\"\"/>";
+              text << "</Vela>";
+              return text.getMemoryBlock();
+          }() },
         { "entity expansion", bytesOf("<!DOCTYPE v [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>"
                                       "<Vela><PARAM id=\"time\" value=\"&b;\"/></Other>") },
     };
@@ -200,25 +216,58 @@ TEST_F(HostileState, EveryTruncationOfASavedChunkChangesNothing)
     }
 }
 
-// The encodings a text editor may save a preset in still load.
-TEST_F(HostileState, PresetFilesWithAByteOrderMarkStillLoad)
+// Well-formed documents load, whatever an editor or another tool made of them.
+TEST_F(HostileState, WellFormedDocumentsLoadAsChunkAndAsPresetFile)
 {
     juce::MemoryBlock utf8WithMark("\xef\xbb\xbf", 3);
     utf8WithMark.append(otherDocument.toRawUTF8(), otherDocument.getNumBytesAsUTF8());
+    const char latin1[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Vela><!-- r\xe9glage --><PARAM id=\"time\" "
+                          "value=\"1234\" note=\"caf\xe9\"/><PARAM id=\"mix\" value=\"77\"/></Vela>";
 
     const struct
     {
         const char* name;
         juce::MemoryBlock bytes;
-    } cases[] = { { "UTF-8 with byte order mark", utf8WithMark }, { "UTF-16 with byte order mark", utf16(otherDocument, true) } };
+        bool asChunkToo;
+    } cases[] = {
+        { "UTF-8 with byte order mark", utf8WithMark, true },
+        { "UTF-16 with byte order mark", utf16(otherDocument, true), false },
+        { "ISO-8859-1 with its declaration", { latin1, sizeof(latin1) - 1 }, true },
+        { "comment holding < and >",
+          bytesOf("<Vela><!-- <PARAM id=\"time\" value=\"1\"/> -> --><PARAM id=\"time\" value=\"1234\"/>"
+                  "<PARAM id=\"mix\" value=\"77\"/></Vela>"),
+          true },
+        { "CDATA section",
+          bytesOf("<Vela><![CDATA[<PARAM id=\"time\" value=\"1\"/>]]><PARAM id=\"time\" value=\"1234\"/>"
+                  "<PARAM id=\"mix\" value=\"77\"/></Vela>"),
+          true },
+        { "processing instructions after the declaration and inside",
+          bytesOf("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?editor keep=\"yes\"?>\n<Vela><?note ?>"
+                  "<PARAM id=\"time\" value=\"1234\"/><PARAM id=\"mix\" value=\"77\"/></Vela>"),
+          true },
+        { "character and predefined entity references",
+          bytesOf("<Vela><PARAM id=\"t&#105;me\" value=\"&#49;&#x32;34\"/><PARAM id=\"mix\" value=\"77\" "
+                  "note=\"&lt;&amp;&gt;&quot;&apos;\"/></Vela>"),
+          true },
+    };
 
     for (const auto& c : cases)
     {
         restoreUserState();
-        const auto file = home.folder.getChildFile("Encoded.preset");
+        const auto file = home.folder.getChildFile("WellFormed.preset");
         ASSERT_TRUE(file.replaceWithData(c.bytes.getData(), c.bytes.getSize()));
         EXPECT_TRUE(processor.loadPresetFile(file)) << c.name;
         EXPECT_EQ(processor.valueTreeState.getRawParameterValue("time")->load(), 1234.0f) << c.name;
+        EXPECT_EQ(processor.valueTreeState.getRawParameterValue("mix")->load(), 77.0f) << c.name;
+
+        if (! c.asChunkToo)
+            continue;
+
+        restoreUserState();
+        const auto chunk = chunkOf(c.bytes, static_cast<juce::uint32>(c.bytes.getSize()));
+        processor.setStateInformation(chunk.getData(), static_cast<int>(chunk.getSize()));
+        EXPECT_EQ(processor.valueTreeState.getRawParameterValue("time")->load(), 1234.0f) << c.name << ", as chunk";
+        EXPECT_EQ(processor.valueTreeState.getRawParameterValue("mix")->load(), 77.0f) << c.name << ", as chunk";
     }
 }
 
@@ -265,4 +314,42 @@ TEST_F(HostileState, HostilePresetFilesChangeNothingAndLoseNothing)
     EXPECT_EQ(userPreset.loadFileAsString(), userPresetText) << "loading touched the user's own preset";
     EXPECT_TRUE(processor.loadPresetFile(userPreset));
     EXPECT_EQ(state(), userState);
+}
+
+// The fuzzers' seeds are cases of their own: each is read, or refused, as when it was found.
+TEST_F(HostileState, FuzzSeedsAreReadOrRefusedAsExpected)
+{
+    const juce::File corpus(VELA_FUZZ_CORPUS_DIR);
+    const std::map<juce::String, bool> loads = {
+        { "preset/saved.preset", true },
+        { "preset/partial.preset", true },
+        { "preset/number-overflow.preset", true },
+        { "preset/attribute-without-equals.preset", false },
+        { "preset/declaration-inside-element.preset", false },
+        { "state/saved.chunk", true },
+        { "state/other-root.chunk", false },
+    };
+
+    for (const auto& seed : corpus.findChildFiles(juce::File::findFiles, true))
+    {
+        const auto name = seed.getRelativePathFrom(corpus);
+        if (name.startsWith("wav/"))
+            continue;
+
+        const auto expected = loads.find(name);
+        ASSERT_NE(expected, loads.end()) << name << ": a new seed, to be added to this table";
+
+        restoreUserState();
+        if (seed.hasFileExtension("preset"))
+        {
+            processor.loadPresetFile(seed);
+        }
+        else
+        {
+            juce::MemoryBlock chunk;
+            ASSERT_TRUE(seed.loadFileAsData(chunk));
+            processor.setStateInformation(chunk.getData(), static_cast<int>(chunk.getSize()));
+        }
+        EXPECT_EQ(state() != userState, expected->second) << name;
+    }
 }

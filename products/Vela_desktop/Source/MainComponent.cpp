@@ -150,7 +150,7 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
     setUpButton(*bypassDelayButton, "BYPASS", juce::Button::ConnectedOnBottom, 0, cyanButton, nullptr);
     loopButton = addControl<juce::TextButton>(*this, "loop");
     setUpButton(*loopButton, "LOOP", juce::Button::ConnectedOnTop, 0, cyanButton, this);
-    presetSelector = addControl<juce::ComboBox>(*this, "presetSelector");
+    presetSelector = addControl<LumJucePresetSelector>(*this, processor, "presetSelector");
     setUpComboBox(*presetSelector, "Init", this);
     presetLabel = addCaption(*this, "PRESET\n");
     setUpCaption(*presetLabel, 10.0f, J::centredRight, 0xffc4c4c4, 0xffe2e2e2);
@@ -169,11 +169,8 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
         { juce::translate("Chorus"), juce::translate("Vibrato"), juce::translate("Flanger"), juce::translate("Pan"),
           juce::translate("Phaser"), juce::translate("Tremolo"), juce::translate("Delay") },
         1);
-    presetSelector->addItemList(processor.getAllProgramsNames(), 1);
-
     // Shows the current program without loading its file again.
-    if (const int current = processor.currentPresetIndex(); current >= 0)
-        presetSelector->setSelectedItemIndex(current, juce::dontSendNotification);
+    presetSelector->refill();
 
     for (juce::Button* button : { preButton.get(), postButton.get(), routingBypassButton.get(), normalButton.get(),
                                   dottedButton.get(), tripletButton.get(), static_cast<juce::TextButton*>(syncTempoButton.get()),
@@ -277,14 +274,8 @@ void MainComponent::buttonClicked(juce::Button* button)
     }
 }
 
-void MainComponent::comboBoxChanged(juce::ComboBox* comboBox)
-{
-    if (comboBox != presetSelector.get())
-        return;
-
-    if (const int index = presetSelector->getSelectedItemIndex(); index >= 0)
-        processor.setCurrentProgram(index);
-}
+// The mode box is bound to its parameter, and the preset selector acts on its own choices.
+void MainComponent::comboBoxChanged(juce::ComboBox*) {}
 
 int MainComponent::choiceIndex(const char* parameterID) const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LumJuceMainComponent.h"
+#include "LumJucePresetSelector.h"
 #include "UserClickButton.h"
 
 #include <atomic>
@@ -102,7 +103,7 @@ private:
     std::unique_ptr<juce::TextButton> makePresetButton;
     std::unique_ptr<juce::TextButton> bypassDelayButton;
     std::unique_ptr<juce::TextButton> loopButton;
-    std::unique_ptr<juce::ComboBox> presetSelector;
+    std::unique_ptr<LumJucePresetSelector> presetSelector;
     std::unique_ptr<juce::Label> presetLabel;
 
     juce::Image backgroundImage;
