@@ -2,7 +2,6 @@
 
 #include "PluginEditor.h"
 #include "VelaParameters.h"
-#include "VelaTail.h"
 #include "effects/LumDigiDelay.h"
 
 #include <cmath>
@@ -88,17 +87,21 @@ void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::Mi
     }
 }
 
-double VelaAudioProcessor::getTailLengthSeconds() const
+VelaTail::Settings VelaAudioProcessor::tailSettings(float bpm) const
 {
     // Hosts ask from any thread: the values are atomics, and the tree's lookups neither allocate nor lock.
     auto raw = [this](const char* id) { return valueTreeState.getRawParameterValue(id)->load(std::memory_order_relaxed); };
 
     using namespace VelaParameters;
-    const double seconds = VelaTail::seconds({ asIs(raw("time")), percent(raw("feedback")), percent(raw("spread")),
-                                               isOn(raw("syncTempo")), whole(raw("syncMode")),
-                                               lastTempo.load(std::memory_order_relaxed), whole(raw("modType")),
-                                               percent(raw("modFeedback")), asIs(raw("lowpass")),
-                                               asIs(raw("highpass")) });
+    return { asIs(raw("time")),        percent(raw("feedback")), percent(raw("spread")),
+             isOn(raw("syncTempo")),   whole(raw("syncMode")),   bpm,
+             whole(raw("modType")),    percent(raw("modFeedback")), asIs(raw("lowpass")),
+             asIs(raw("highpass")) };
+}
+
+double VelaAudioProcessor::getTailLengthSeconds() const
+{
+    const double seconds = VelaTail::seconds(tailSettings(lastTempo.load(std::memory_order_relaxed)));
 
     // Hosts count the tail in 32-bit samples; one longer than that can hold is endless to them.
     const double samples = seconds * preparedRate.load(std::memory_order_relaxed);

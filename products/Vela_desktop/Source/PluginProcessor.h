@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LumJuceAudioProcessor.h"
+#include "VelaTail.h"
 
 #include <atomic>
 #include <vector>
@@ -20,6 +21,8 @@ public:
     using LumJuceAudioProcessor::processBlock;
 
     double getTailLengthSeconds() const override;
+    // What decides the tail, at this tempo; any thread may ask.
+    VelaTail::Settings tailSettings(float bpm) const;
     bool acceptsMidi() const override;
     bool producesMidi() const override;
     juce::AudioProcessorEditor* createEditor() override;

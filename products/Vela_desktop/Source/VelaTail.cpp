@@ -51,14 +51,6 @@ double noteUnitBeats(int syncMode)
     }
 }
 
-// The longer of the two delay lines, as long as their rings allow.
-double longestDelaySeconds(const Settings& s)
-{
-    const double base = s.syncTempo ? 60.0 / s.bpm * noteUnitBeats(s.syncMode) * std::pow(2.0, syncedExponent(s.time))
-                                    : s.time / 1000.0;
-    return std::min(base + fullSpreadSeconds * s.spread, static_cast<double>(LumDigiDelay::delayLineSeconds));
-}
-
 // The modulation line of each type at its longest read, centre plus depth: Chorus 5 + 30 ms, Vibrato 1 + 3 ms,
 // Flanger 1 + 2 ms; the Delay type keeps the last of those shapes and adds half the main delay. Pan and
 // Tremolo use no line.
@@ -81,9 +73,21 @@ Loop modulationLoop(const Settings& s, double delaySeconds)
 }
 } // namespace
 
+double delayLineSeconds(const Settings& s)
+{
+    const double base = s.syncTempo ? 60.0 / s.bpm * noteUnitBeats(s.syncMode) * std::pow(2.0, syncedExponent(s.time))
+                                    : s.time / 1000.0;
+    return std::min(base + fullSpreadSeconds * s.spread, static_cast<double>(LumDigiDelay::delayLineSeconds));
+}
+
+double modulationLineSeconds(const Settings& s)
+{
+    return modulationLoop(s, delayLineSeconds(s)).periodSeconds;
+}
+
 double seconds(const Settings& s)
 {
-    const double delaySeconds = longestDelaySeconds(s);
+    const double delaySeconds = delayLineSeconds(s);
     const Loop delay { delaySeconds, s.feedback };
     const Loop modulation = modulationLoop(s, delaySeconds);
 

@@ -19,6 +19,13 @@ struct Settings
     float highpass;
 };
 
+// The longer of the two delay lines in seconds: free, or synced at the settings' tempo, with spread, as long as
+// their rings allow.
+double delayLineSeconds(const Settings& settings);
+
+// The modulation line's longest read in seconds for the settings' type: 0 for Pan and Tremolo, which use none.
+double modulationLineSeconds(const Settings& settings);
+
 // In seconds; infinity while a loop keeps 99 % or more of each pass: the delay lines at a feedback of 99 % or
 // more (LOOP holds it at 100 %), or a Flanger, Phaser or Delay modulation at a mod feedback of 99 % or more.
 double seconds(const Settings& settings);
