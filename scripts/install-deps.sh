@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build ccache pkg-config
+    build-essential cmake ninja-build ccache pkg-config patch
     juce-modules-source fst-dev
     libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -67,6 +67,8 @@ void LumJuceAudioProcessor::setCurrentProgram(int index)
         loadPresetFile(programs[index]);
 
     currentProgram.store(index);
+    // Hosts show the current program's name; a pick in the editor would otherwise leave theirs stale.
+    updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
 }
 
 const juce::String LumJuceAudioProcessor::getProgramName(int index)
@@ -204,7 +206,12 @@ void LumJuceAudioProcessor::setStateInformation(const void* data, int sizeInByte
 
 bool LumJuceAudioProcessor::writePresetFile(const juce::File& file)
 {
-    return LumJuceStateDocument::writePresetFile(*createStateDocument(), file);
+    if (! LumJuceStateDocument::writePresetFile(*createStateDocument(), file))
+        return false;
+
+    // The file may have joined the preset folder, and with it the host's program list.
+    updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
+    return true;
 }
 
 bool LumJuceAudioProcessor::loadPresetFile(const juce::File& file)

@@ -1,40 +1,10 @@
+#include "ExpectedParameters.h"
 #include "HostedPlugin.h"
 
 #include <vector>
 
 namespace
 {
-struct ExpectedParameter
-{
-    const char* id;
-    const char* name;
-    float start;
-    float end;
-    float skew;
-    float defaultValue;
-    const char* defaultText;
-    std::vector<const char*> choices;
-};
-
-// Host order; hosts store automation and sessions by it.
-const std::vector<ExpectedParameter> expectedParameters {
-    { "time", "Time", 0.0f, 2000.0f, 1.0f, 250.0f, "250", {} },
-    { "feedback", "Feedback", 0.0f, 100.0f, 1.0f, 50.0f, "50", {} },
-    { "spread", "Spread", 0.0f, 100.0f, 1.0f, 0.0f, "0", {} },
-    { "lowpass", "Lowpass", 10.0f, 20000.0f, 0.5f, 15000.0f, "15000.0", {} },
-    { "highpass", "Highpass", 10.0f, 20000.0f, 0.5f, 10.0f, "10.0", {} },
-    { "mix", "Mix", 0.0f, 100.0f, 1.0f, 50.0f, "50", {} },
-    { "modAmount", "Mod Amount", 0.0f, 100.0f, 1.0f, 50.0f, "50", {} },
-    { "modFreq", "Mod Freq", 0.0f, 5.0f, 0.5f, 0.25f, "0.25", {} },
-    { "modFeedback", "Mod Feedback", 0.0f, 100.0f, 1.0f, 50.0f, "50", {} },
-    { "modType", "Mod Type", 0.0f, 6.0f, 1.0f, 0.0f, "Chorus",
-      { "Chorus", "Vibrato", "Flanger", "Pan", "Phaser", "Tremolo", "Delay" } },
-    { "modRouting", "Mod Routing", 0.0f, 2.0f, 1.0f, 0.0f, "Pre", { "Pre", "Post", "Bypass" } },
-    { "syncTempo", "Tempo Sync", 0.0f, 1.0f, 1.0f, 0.0f, "Off", { "Off", "On" } },
-    { "syncMode", "Sync Mode", 0.0f, 2.0f, 1.0f, 0.0f, "Normal", { "Normal", "Dotted", "Triplet" } },
-    { "bypassDelay", "Bypass Delay", 0.0f, 1.0f, 1.0f, 0.0f, "Off", { "Off", "On" } },
-};
-
 // The id a host stores automation under. VST 3 hosts get JUCE's hash of the id; VST 2 has only the
 // parameter's index; JUCE's LV2 host marks the parameter's URI as one the plug-in declared.
 juce::String hostId(PluginFormat format, const ExpectedParameter& expected, size_t index)
@@ -46,7 +16,7 @@ juce::String hostId(PluginFormat format, const ExpectedParameter& expected, size
         case PluginFormat::vst2:
             return juce::String(static_cast<int>(index));
         case PluginFormat::lv2:
-            return "des:" + juce::String(lv2PluginUri) + ":" + expected.id;
+            return lv2ParameterId(expected);
     }
 
     return {};
@@ -72,12 +42,23 @@ float normalisedDefault(PluginFormat format, const ExpectedParameter& expected)
     return juce::NormalisableRange<float>(expected.start, expected.end, 0.0f, skew).convertTo0to1(expected.defaultValue);
 }
 
-// LV2 cannot carry a plug-in's text for a number: the host formats the plain value itself. Choices could
-// come as scale points, but the wrapper writes those only for parameters that call themselves discrete,
-// and these do not, so an LV2 host shows a choice as its position.
-juce::String textAt(PluginFormat format, float plainValue, const char* pluginText)
+// LV2 cannot carry a plug-in's text for a number: the host formats the plain value itself. Choices come
+// with their texts as scale points.
+juce::String textAt(PluginFormat format, const ExpectedParameter& expected, float plainValue, const char* pluginText)
 {
-    return format == PluginFormat::lv2 ? juce::String(plainValue) : juce::String(pluginText);
+    return format == PluginFormat::lv2 && expected.choices.empty() ? juce::String(plainValue)
+                                                                    : juce::String(pluginText);
+}
+
+// VST 2 has no way to say that a parameter has steps: its hosts see every parameter as a fader.
+bool carriesSteps(PluginFormat format)
+{
+    return format != PluginFormat::vst2;
+}
+
+bool isSwitch(const ExpectedParameter& expected)
+{
+    return expected.choices == std::vector<const char*> { "Off", "On" };
 }
 
 class PluginParameters : public testing::TestWithParam<PluginFormat>
@@ -146,7 +127,7 @@ TEST_P(PluginParameters, StartAtTheirDefaultsAndShowTheirTexts)
 
         EXPECT_NEAR(parameter->getValue(), normalisedDefault(GetParam(), expected), 1.0e-4f);
         EXPECT_EQ(parameter->getCurrentValueAsText(),
-                  textAt(GetParam(), expected.defaultValue, expected.defaultText));
+                  textAt(GetParam(), expected, expected.defaultValue, expected.defaultText));
     }
 }
 
@@ -165,7 +146,36 @@ TEST_P(PluginParameters, ChoicesShowTheTextOfEachPosition)
 
             parameter->setValue(static_cast<float>(position) / static_cast<float>(last));
             EXPECT_EQ(parameter->getCurrentValueAsText(),
-                      textAt(GetParam(), static_cast<float>(position), expected.choices[static_cast<size_t>(position)]));
+                      textAt(GetParam(), expected, static_cast<float>(position),
+                             expected.choices[static_cast<size_t>(position)]));
+        }
+    }
+}
+
+// A host draws a list or a switch for a discrete parameter, and steps its automation, instead of a fader.
+TEST_P(PluginParameters, ChoicesAreDiscreteWithOneStepPerEntryAndNumbersAreNot)
+{
+    if (! carriesSteps(GetParam()))
+        GTEST_SKIP() << "the format has no steps";
+
+    for (size_t i = 0; i < expectedParameters.size(); ++i)
+    {
+        const auto& expected = expectedParameters[i];
+        SCOPED_TRACE(expected.id);
+        auto* parameter = hosted(i);
+        ASSERT_NE(parameter, nullptr);
+
+        EXPECT_EQ(parameter->isDiscrete(), ! expected.choices.empty());
+
+        if (expected.choices.empty())
+            continue;
+
+        EXPECT_EQ(parameter->getNumSteps(), static_cast<int>(expected.choices.size()));
+
+        // VST 3 knows a switch only as a parameter of one step.
+        if (GetParam() == PluginFormat::lv2)
+        {
+            EXPECT_EQ(parameter->isBoolean(), isSwitch(expected));
         }
     }
 }

@@ -1,8 +1,10 @@
 // What hosts see of presets and saved state through each build: the program list, program loads, the
 // "no program" case, and state that survives a save and restore.
 #include "BankHome.h"
+#include "ExpectedParameters.h"
 #include "HostedPlugin.h"
 
+#include <algorithm>
 #include <string>
 
 namespace
@@ -159,6 +161,56 @@ TEST_P(HostPrograms, StateSurvivesASaveAndARestore)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFormat, HostPrograms, testing::ValuesIn(allPluginFormats()), pluginFormatTestName);
+
+// An LV2 host loads the bundle's presets into an instance whose preset folder is the user's: a preset of the
+// user's own that lists before the factory ones must not shift what the factory ones load.
+TEST(Lv2FactoryPresets, LoadTheirOwnValuesWhateverThePresetFolderHolds)
+{
+    const BankHome bank;
+    const auto folder = BankHome::factoryBank();
+    const auto userFolder = juce::File::getSpecialLocation(juce::File::userHomeDirectory)
+                                .getChildFile("Quillon/Vela/Presets");
+    ASSERT_TRUE(userFolder.getChildFile("000 Mine.preset").replaceWithText(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Vela><PARAM id=\"time\" value=\"1999\"/>"
+        "<PARAM id=\"modType\" value=\"6\"/></Vela>\n"));
+
+    auto plugin = loadPlugin(PluginFormat::lv2);
+    ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+    auto& instance = *plugin.instance;
+    instance.prepareToPlay(hostSampleRate, hostBlockSize);
+
+    for (const auto* name : { "Clean Slapback", "Wide Spread" })
+    {
+        int k = 0;
+        while (k < instance.getNumPrograms() && instance.getProgramName(k) != name)
+            ++k;
+        ASSERT_LT(k, instance.getNumPrograms()) << name;
+
+        instance.setCurrentProgram(k);
+        deliverChanges(instance);
+
+        const auto preset = juce::XmlDocument::parse(folder.getChildFile(juce::String(name) + ".preset"));
+        ASSERT_NE(preset, nullptr) << name;
+
+        for (const auto& expected : expectedParameters)
+        {
+            const auto* element = preset->getChildByAttribute("id", expected.id);
+            ASSERT_NE(element, nullptr) << name << ": " << expected.id;
+            const auto value = static_cast<float>(element->getDoubleAttribute("value"));
+
+            const auto& parameters = instance.getParameters();
+            const auto found = std::find_if(parameters.begin(), parameters.end(), [&](auto* parameter) {
+                auto* withId = dynamic_cast<juce::HostedAudioProcessorParameter*>(parameter);
+                return withId != nullptr && withId->getParameterID() == lv2ParameterId(expected);
+            });
+            ASSERT_NE(found, parameters.end()) << expected.id;
+
+            // LV2 hosts normalise linearly over the plain range.
+            EXPECT_NEAR((*found)->getValue(), (value - expected.start) / (expected.end - expected.start), 1.0e-4f)
+                << name << ": " << expected.id;
+        }
+    }
+}
 
 TEST(HostEditor, Vst3BuildOpensItsEditorAtItsSize)
 {

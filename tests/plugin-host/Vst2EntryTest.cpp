@@ -2,6 +2,7 @@
 // between. Opcodes and flag bits are written as numbers so that a wrong value in the headers the plug-in
 // was built with cannot hide here.
 #include "BankHome.h"
+#include "HostedPlugin.h"
 
 #include <pluginterfaces/vst2.x/aeffectx.h>
 
@@ -9,16 +10,29 @@
 
 #include <dlfcn.h>
 
+#include <atomic>
+#include <chrono>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace
 {
 using EntryPoint = AEffect* (*)(audioMasterCallback);
 
+// The plug-in calls its host from its own message thread too.
+std::atomic<int> updateDisplayCalls { 0 };
+
 VstIntPtr minimalHost(AEffect*, int opcode, int, VstIntPtr, void*, float)
 {
-    constexpr int audioMasterVersion = 1;
+    constexpr int audioMasterVersion = 1, audioMasterUpdateDisplay = 42;
+
+    if (opcode == audioMasterUpdateDisplay)
+        ++updateDisplayCalls;
+
     return opcode == audioMasterVersion ? 2400 : 0;
 }
 
@@ -55,6 +69,7 @@ protected:
         const auto entry = reinterpret_cast<EntryPoint>(dlsym(library, "VSTPluginMain"));
         ASSERT_NE(entry, nullptr) << "no VSTPluginMain";
 
+        updateDisplayCalls = 0;
         effect = entry(minimalHost);
         ASSERT_NE(effect, nullptr);
     }
@@ -70,15 +85,38 @@ protected:
             dlclose(library);
     }
 
-    VstIntPtr dispatch(int opcode, void* data = nullptr, int index = 0, VstIntPtr value = 0) const
+    VstIntPtr dispatch(int opcode, void* data = nullptr, int index = 0, VstIntPtr value = 0, float number = 0.0f) const
     {
-        return effect->dispatcher(effect, opcode, index, value, data, 0.0f);
+        return effect->dispatcher(effect, opcode, index, value, data, number);
+    }
+
+    void resume()
+    {
+        constexpr int effSetSampleRate = 10, effSetBlockSize = 11, effMainsChanged = 12;
+        dispatch(effSetSampleRate, nullptr, 0, 0, static_cast<float>(hostSampleRate));
+        dispatch(effSetBlockSize, nullptr, 0, hostBlockSize);
+        dispatch(effMainsChanged, nullptr, 0, 1);
+    }
+
+    // One block of a steady tone through processReplacing; what came out of the left channel.
+    std::vector<float> processTone()
+    {
+        std::vector<float> left(hostBlockSize), right(hostBlockSize), outLeft(hostBlockSize), outRight(hostBlockSize);
+        for (size_t i = 0; i < left.size(); ++i)
+            left[i] = right[i] = 0.5f * std::sin(0.05f * static_cast<float>(i));
+
+        float* inputs[] = { left.data(), right.data() };
+        float* outputs[] = { outLeft.data(), outRight.data() };
+        effect->processReplacing(effect, inputs, outputs, hostBlockSize);
+        tone = left;
+        return outLeft;
     }
 
     // The effect lists the factory bank as its programs.
     const BankHome bank;
     void* library = nullptr;
     AEffect* effect = nullptr;
+    std::vector<float> tone;
 };
 
 TEST_F(Vst2Entry, HeaderDescribesAStereoEffectWithEditorAndChunks)
@@ -162,5 +200,50 @@ TEST_F(Vst2Entry, NoCurrentProgramIsReportedAsMinusOneAndNamedEmpty)
     char name[256] = "unchanged";
     dispatch(effGetProgramName, name);
     EXPECT_EQ(std::string(name), "");
+}
+
+// VST 2.4 numbers these 44 and 52; FST's headers left them on numbers no host sends.
+TEST_F(Vst2Entry, BypassOnOpcode44TakesTheProcessorsBypassedPath)
+{
+    constexpr int effSetBypass = 44;
+    resume();
+
+    EXPECT_EQ(dispatch(effSetBypass, nullptr, 0, 1), 1) << "the bypass request went unanswered";
+    EXPECT_EQ(processTone(), tone) << "a bypassed block must pass its input through";
+
+    dispatch(effSetBypass, nullptr, 0, 0);
+    EXPECT_NE(processTone(), tone) << "the effect must process again once the bypass is lifted";
+}
+
+// Compared with the tail the VST 3 build reports for the same state, so that this follows the processor's figure.
+TEST_F(Vst2Entry, TailOnOpcode52IsTheProcessorsTailInSamples)
+{
+    constexpr int effGetTailSize = 52;
+    resume();
+    const auto vst2Samples = static_cast<std::int32_t>(dispatch(effGetTailSize));
+
+    auto reference = loadPlugin(PluginFormat::vst3);
+    ASSERT_NE(reference.instance, nullptr) << reference.error;
+    reference.instance->prepareToPlay(hostSampleRate, hostBlockSize);
+    const auto referenceSeconds = reference.instance->getTailLengthSeconds();
+
+    // VST 2 says "endless" with the largest count it has.
+    if (std::isinf(referenceSeconds))
+        EXPECT_EQ(vst2Samples, std::numeric_limits<std::int32_t>::max());
+    else
+        EXPECT_NEAR(vst2Samples, referenceSeconds * hostSampleRate, 1.0);
+}
+
+TEST_F(Vst2Entry, ProgramChangeTellsTheHostToUpdateItsDisplayOnOpcode42)
+{
+    constexpr int effSetProgram = 2;
+    ASSERT_GT(effect->numPrograms, 3);
+    dispatch(effSetProgram, nullptr, 0, 3);
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (updateDisplayCalls.load() == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+    EXPECT_GT(updateDisplayCalls.load(), 0);
 }
 } // namespace

@@ -20,8 +20,12 @@ std::unique_ptr<Parameter> numeric(const char* id, const char* name, juce::Norma
 
 std::unique_ptr<Parameter> choice(const char* id, const char* name, const juce::StringArray& list)
 {
+    // Discrete, and a switch where the list is Off/On, so that hosts offer a list or a toggle; the range stays
+    // 0..n-1 so that normalised automation and saved values mean what they always did.
     const auto attributes = Attributes()
                                 .withLabel({})
+                                .withDiscrete(true)
+                                .withBoolean(&list == &switchNames())
                                 .withStringFromValueFunction([&list](float v, int) { return choiceText(list, v); })
                                 .withValueFromStringFunction([&list](const juce::String& t) { return choiceValue(list, t); });
 

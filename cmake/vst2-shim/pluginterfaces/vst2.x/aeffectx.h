@@ -1,3 +1,3 @@
-// The plug-in client includes the VST 2 interface by its historical path; the free FST headers provide it.
+// The plug-in client includes both historical headers; FST declares everything in one.
 #pragma once
-#include <pluginterfaces/fst/aeffectx.h>
+#include "aeffect.h"

@@ -5,12 +5,12 @@
 // entries keep FST's layout.
 // Pin properties likewise: the original struct ends in 48 reserved bytes, which FST leaves out, and JUCE's
 // plug-in side writes a short label of eight characters with its terminating zero into the first of them.
+// The opcode numbers come from the plug-in's own shim, so that host and plug-in speak VST 2.4's numbers.
 #pragma once
 
 #define VstSpeakerArrangement FstFlexibleSpeakerArrangement
 #define VstPinProperties FstUntailedPinProperties
-#define FST2VST 1
-#include <pluginterfaces/fst/fst.h>
+#include <Vst24Opcodes.h>
 #undef VstSpeakerArrangement
 #undef VstPinProperties
 
