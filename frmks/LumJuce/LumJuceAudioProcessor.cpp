@@ -68,7 +68,7 @@ void LumJuceAudioProcessor::setCurrentProgram(int index)
 
     currentProgram.store(index);
     // Hosts show the current program's name; a pick in the editor would otherwise leave theirs stale.
-    updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
+    tellHostProgramsChanged();
 }
 
 const juce::String LumJuceAudioProcessor::getProgramName(int index)
@@ -127,9 +127,7 @@ bool LumJuceAudioProcessor::saveProgram(const juce::String& name)
         || ! writePresetFile(file))
         return false;
 
-    relistPrograms();
     setCurrentProgram(getAllPrograms().indexOf(file));
-    tellHostProgramsChanged();
     return true;
 }
 
@@ -210,7 +208,7 @@ bool LumJuceAudioProcessor::writePresetFile(const juce::File& file)
         return false;
 
     // The file may have joined the preset folder, and with it the host's program list.
-    updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
+    refreshPrograms();
     return true;
 }
 

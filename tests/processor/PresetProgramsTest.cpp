@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace
 {
 // A preset whose "time" tells which file was loaded.
@@ -12,13 +14,19 @@ juce::String presetText(int time, const char* root = "Vela")
            + juce::String(time) + "\"/></" + root + ">\n";
 }
 
-// What hosts hear about the program list.
+// What hosts hear about the programs: their list, or which one is current.
 struct HostWatch : juce::AudioProcessorListener
 {
     void audioProcessorParameterChanged(juce::AudioProcessor*, int, float) override {}
     void audioProcessorChanged(juce::AudioProcessor*, const ChangeDetails& details) override
     {
         programChanges += details.programChanged ? 1 : 0;
+    }
+
+    // Whether hosts were told anything since the last call.
+    bool told()
+    {
+        return std::exchange(programChanges, 0) > 0;
     }
 
     int programChanges = 0;
@@ -238,22 +246,22 @@ TEST_F(PresetPrograms, HostQueriesAgreeUntilTheNextRefresh)
     EXPECT_EQ(processor->getProgramName(2), "");
     processor->setCurrentProgram(1);
     EXPECT_EQ(time(), 400.0f);
-    EXPECT_EQ(host.programChanges, 0);
+    host.told();
 
     processor->refreshPrograms();
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Alpha", "Beta" }));
     EXPECT_EQ(processor->getNumPrograms(), 3);
     EXPECT_EQ(processor->getCurrentProgram(), 2) << "the current program follows its file";
-    EXPECT_EQ(host.programChanges, 1);
+    EXPECT_TRUE(host.told());
 
     processor->refreshPrograms();
-    EXPECT_EQ(host.programChanges, 1) << "an unchanged folder is no news";
+    EXPECT_FALSE(host.told()) << "an unchanged folder is no news";
 
     home.presetFolder().getChildFile("Beta.preset").deleteFile();
     restoreOwnState();
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Alpha" })) << "a restore lists again";
     EXPECT_EQ(processor->getCurrentProgram(), -1) << "the current program's file is gone";
-    EXPECT_EQ(host.programChanges, 2);
+    EXPECT_TRUE(host.told());
 }
 
 TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
@@ -267,7 +275,7 @@ TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Take 2", "Take 10" }));
     EXPECT_EQ(processor->getCurrentProgram(), 1);
     EXPECT_EQ(processor->getNumPrograms(), 3);
-    EXPECT_EQ(host.programChanges, 1);
+    EXPECT_TRUE(host.told());
 
     const auto written = home.folder.getChildFile("Written.preset");
     ASSERT_TRUE(processor->writePresetFile(written));
@@ -278,21 +286,22 @@ TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
     ASSERT_TRUE(processor->saveProgram("Take 10"));
     EXPECT_EQ(processor->getNumPrograms(), 3) << "a name in use replaces that preset";
     EXPECT_EQ(processor->getCurrentProgram(), 2);
-    EXPECT_EQ(host.programChanges, 2);
+    EXPECT_TRUE(host.told());
     processor->setCurrentProgram(1);
     processor->setCurrentProgram(2);
     EXPECT_EQ(time(), 555.0f);
+    host.told();
 
     ASSERT_TRUE(processor->deleteProgram(2));
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Init", "Take 2" }));
     EXPECT_EQ(processor->getCurrentProgram(), -1);
-    EXPECT_EQ(host.programChanges, 3);
+    EXPECT_TRUE(host.told());
 
     ASSERT_TRUE(processor->deleteProgram(0)) << "factory presets can go too";
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Take 2" }));
     EXPECT_FALSE(processor->deleteProgram(1));
     EXPECT_FALSE(processor->deleteProgram(-1));
-    EXPECT_EQ(host.programChanges, 4);
+    EXPECT_TRUE(host.told());
 
     for (const char* name : { "", "  ", "a/b", "a\\b", ".hidden", "..", "../Escape" })
     {
@@ -301,7 +310,7 @@ TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
     }
     EXPECT_EQ(processor->getAllProgramsNames(), (juce::StringArray { "Take 2" }));
     EXPECT_EQ(home.folder.findChildFiles(juce::File::findFiles, true, "*.preset").size(), 2) << "nothing written";
-    EXPECT_EQ(host.programChanges, 4);
+    EXPECT_FALSE(host.told());
 }
 
 TEST_F(PresetPrograms, SavingCreatesTheFolder)
