@@ -62,8 +62,9 @@ TEST(Routing, BypassFreezesTheSmoothedAmount)
 {
     EngineHarness h(true);
     h.engine.modRouting = 2;
-    h.engine.modAmount = 1.0f;
+    h.settle();
     const float before = h.engine.smoothModAmount;
+    h.engine.modAmount = 1.0f;
     h.settle();
     EXPECT_EQ(h.engine.smoothModAmount, before);
 

@@ -1,152 +1,42 @@
 // The modulation stage over a stretch of a block (see doMod for one sample).
-#include "LumDigiDelay.h"
+#include "LumDigiDelayBlock.h"
 
 #include "../maths/LumFastMath.h"
 #include "LumDigiDelaySteps.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
-void LumDigiDelay::doModChunk(Chunk& chunk)
+namespace
 {
-    const int count = chunk.size;
-    float amount[Chunk::capacity];
-    float lfoL[Chunk::capacity];
-    float lfoR[Chunk::capacity];
-    float phaseL[Chunk::capacity];
-    float phaseR[Chunk::capacity];
+using Chunk = LumDigiDelayBlockPath::Chunk;
 
-    glideModAmount(amount, count);
-    setModLineShape();
-    runLfo(lfoL, lfoR, phaseL, phaseR, count);
-
-    switch (modType)
-    {
-        case chorus:
-        case vibrato:
-        case flanger:
-        case delayType:
-            runModLine(modLineL, chunk.wetL, amount, lfoL, phaseL, chunk.timeL, false, count);
-            runModLine(modLineR, chunk.wetR, amount, lfoR, phaseR, chunk.timeR, true, count);
-            tanhInPlace(chunk.wetL, count);
-            tanhInPlace(chunk.wetR, count);
-            break;
-        case pan:
-        case tremolo: scaleChunk(chunk, amount, lfoL, lfoR); break;
-        case phaser: runPhaserChunk(chunk, amount, lfoL); break;
-        default:
-            std::fill_n(chunk.wetL, count, 0.0f);
-            std::fill_n(chunk.wetR, count, 0.0f);
-            break;
-    }
-
-    lastModOutL = chunk.wetL[count - 1];
-    lastModOutR = chunk.wetR[count - 1];
-}
-
-void LumDigiDelay::glideModAmount(float* amount, int count)
+void glideAmount(LumDigiDelay& engine, float* amount, int count)
 {
-    if (smoothModAmount == modAmount)
+    if (engine.smoothModAmount == engine.modAmount)
     {
-        std::fill_n(amount, count, smoothModAmount);
+        std::fill_n(amount, count, engine.smoothModAmount);
         return;
     }
 
     for (int n = 0; n < count; ++n)
-        smoothModAmount = amount[n] = glide(smoothModAmount, modAmount, modSmoothCoef);
+        engine.smoothModAmount = amount[n] = glide(engine.smoothModAmount, engine.modAmount, engine.modSmoothCoef);
 }
 
-namespace
+// The phases the per-sample recurrence visits from phase, into phases; returns the one after them.
+float runPhases(float phase, float increment, float* phases, int count)
 {
-int32_t bitsOf(float x)
-{
-    int32_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    return bits;
-}
-
-float floatOf(int32_t bits)
-{
-    float x;
-    std::memcpy(&x, &bits, sizeof x);
-    return x;
-}
-
-// The index of the first nonzero flag in [from, to), or to; flags past to must be zero for eight bytes.
-int firstFlag(const uint8_t* flags, int from, int to)
-{
-    for (; from < to && from % 8 != 0; ++from)
-        if (flags[from] != 0)
-            return from;
-
-    for (int group = from; group < to; group += 8)
-    {
-        uint64_t word;
-        std::memcpy(&word, flags + group, sizeof word);
-        if (word != 0)
-            return std::min(to, group + __builtin_ctzll(word) / 8);
-    }
-    return to;
-}
-} // namespace
-
-// The phases the per-sample recurrence visits from phase, into phases; returns the one after them. Inside one
-// binade and short of the wrap every step adds the same number of ulps, so the rest of the stretch is predicted
-// that way, and the prediction is kept as far as the recurrence confirms it, step by step.
-LUM_VECTOR_CLONES float LumDigiDelay::runPhases(float phase, float increment, float* phases, int count)
-{
-    uint8_t wrong[Chunk::capacity + 8] = {};
-
-    for (int n = 0; n < count;)
+    for (int n = 0; n < count; ++n)
     {
         phases[n] = phase;
-        const int32_t first = bitsOf(phase);
-        const int32_t step = bitsOf(advancePhase(phase, increment)) - first;
-
-        // Unsigned, so that a prediction running past the wrap overflows without harm; it is refused below.
-        for (int k = n + 1; k < count; ++k)
-            phases[k] = floatOf(static_cast<int32_t>(static_cast<uint32_t>(first)
-                                                     + static_cast<uint32_t>(k - n) * static_cast<uint32_t>(step)));
-        for (int k = n + 1; k < count; ++k)
-            wrong[k] = advancePhase(phases[k - 1], increment) != phases[k] ? 1 : 0;
-
-        const int confirmed = firstFlag(wrong, n + 1, count);
-        phase = advancePhase(phases[confirmed - 1], increment);
-        n = confirmed;
+        phase = advancePhase(phase, increment);
     }
     return phase;
 }
 
-void LumDigiDelay::runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count)
+// The sine of the left phase and the cosine of the right one.
+LUM_VECTOR_CLONES void fillLfo(float* lfoL, float* lfoR, const float* phaseL, const float* phaseR, int count)
 {
-    const float increment = phaseIncrement();
-    const bool together = lfoPhaseL == lfoPhaseR;
-
-    lfoPhaseL = runPhases(lfoPhaseL, increment, phaseL, count);
-    lfoPhaseR = together ? lfoPhaseL : runPhases(lfoPhaseR, increment, phaseR, count);
-    if (together)
-        std::copy(phaseL, phaseL + count, phaseR);
-
-    fillLfo(lfoL, lfoR, phaseL, phaseR, together, count);
-}
-
-// The sine of the left phase and the cosine of the right one; one evaluation serves both while they agree.
-LUM_VECTOR_CLONES void LumDigiDelay::fillLfo(float* lfoL, float* lfoR, const float* phaseL, const float* phaseR,
-                                             bool together, int count)
-{
-    if (together)
-    {
-        for (int n = 0; n < count; ++n)
-        {
-            const SinCos both = fastSinCos(phaseL[n]);
-            lfoL[n] = both.sin;
-            lfoR[n] = both.cos;
-        }
-        return;
-    }
-
     for (int n = 0; n < count; ++n)
     {
         lfoL[n] = fastSinCos(phaseL[n]).sin;
@@ -154,88 +44,70 @@ LUM_VECTOR_CLONES void LumDigiDelay::fillLfo(float* lfoL, float* lfoR, const flo
     }
 }
 
-// The ring rounds its read position to a grid as coarse as 1/64 sample, so an LFO value an ulp away from the C
-// library's can read a neighbouring point: a clear difference in a bright signal. The approximation is used
-// where both ends of its error bound give the same position, which is nearly always; elsewhere the library's
-// value decides.
-LUM_VECTOR_CLONES void LumDigiDelay::runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo,
-                                                const float* phase, const float* mainDelay, bool cosine, int count)
+void runLfo(LumDigiDelay& engine, float increment, float* lfoL, float* lfoR, int count)
 {
-    const DelayLimits limits = delayLimits(ring);
-    const float rate = engineSampleRate;
-    float position[Chunk::capacity];
-    float upper[Chunk::capacity];
-    float shortest[Chunk::capacity];
-
-    const auto delayFor = [&](int n, float m) { return limitDelay(modLineDelay(m, mainDelay[n]), limits) * rate; };
-
-    for (int n = 0; n < count; ++n)
-    {
-        const float magnitude = std::fabs(lfo[n]);
-        shortest[n] = delayFor(n, amount[n] * std::max(magnitude - fastSinCosError, 0.0f));
-        position[n] = uniCombPositionAhead(ring, n, shortest[n]);
-        upper[n] = uniCombPositionAhead(ring, n, delayFor(n, amount[n] * (magnitude + fastSinCosError)));
-    }
-
-    // The few samples the bound leaves open: flagged in one vector pass, then found eight flags at a time.
-    static_assert(Chunk::capacity % 8 == 0, "flags are read eight at a time");
-    uint8_t open[Chunk::capacity] = {};
-    for (int n = 0; n < count; ++n)
-        open[n] = position[n] != upper[n] ? 1 : 0;
-
-    for (int group = 0; group < count; group += 8)
-    {
-        uint64_t flags;
-        std::memcpy(&flags, open + group, sizeof flags);
-        for (; flags != 0; flags &= flags - 1)
-        {
-            const int n = group + __builtin_ctzll(flags) / 8;
-            const float exact = cosine ? std::cos(phase[n]) : std::sin(phase[n]);
-            position[n] = uniCombPositionAhead(ring, n, delayFor(n, amount[n] * exact));
-        }
-    }
-
-    const LineWeights weights = lineWeights();
-    float feedbackShare[Chunk::capacity];
-    std::fill_n(feedbackShare, count, weights.feedback);
-    runRing(ring, samples, position, shortest, feedbackShare, weights.blend, weights.feedforward, count);
+    float phaseL[Chunk::capacity];
+    float phaseR[Chunk::capacity];
+    engine.lfoPhaseL = runPhases(engine.lfoPhaseL, increment, phaseL, count);
+    engine.lfoPhaseR = runPhases(engine.lfoPhaseR, increment, phaseR, count);
+    fillLfo(lfoL, lfoR, phaseL, phaseR, count);
 }
 
-LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL)
+struct Weights
+{
+    float blend;
+    float feedback;
+    float feedforward;
+};
+
+LUM_VECTOR_CLONES void runModLine(const LumDigiDelay& engine, UniComb* ring, float* samples, const float* amount,
+                                  const float* lfo, const float* mainDelay, Weights weights, int count)
+{
+    const LumDigiDelay::DelayLimits limits = engine.delayLimits(ring);
+    const float rate = engine.engineSampleRate;
+    float d[Chunk::capacity];
+    float feedback[Chunk::capacity];
+
+    for (int n = 0; n < count; ++n)
+    {
+        d[n] = LumDigiDelay::limitDelay(engine.modLineDelay(amount[n] * lfo[n], mainDelay[n]), limits) * rate;
+        feedback[n] = weights.feedback;
+    }
+    runUniCombStretch(ring, samples, d, feedback, weights.blend, weights.feedforward, count);
+}
+
+LUM_VECTOR_CLONES void runPhaser(LumDigiDelay& engine, Chunk& chunk, const float* amount, const float* lfoL)
 {
     const int count = chunk.size;
-    const float oneSample = 1.0f / engineSampleRate;
-    const float dL = limitedDelaySeconds(oneSample, modLineL) * engineSampleRate;
-    const float dR = limitedDelaySeconds(oneSample, modLineR) * engineSampleRate;
+    const float rate = engine.engineSampleRate;
+    const float oneSample = 1.0f / rate;
+    const float dL = engine.limitedDelaySeconds(oneSample, engine.modLineL) * rate;
+    const float dR = engine.limitedDelaySeconds(oneSample, engine.modLineR) * rate;
     float coefficient[Chunk::capacity];
-    float positionL[Chunk::capacity];
-    float positionR[Chunk::capacity];
 
     // Everything that does not wait for the previous output, ahead of the loop. (t - 1) / (t + 1) with
     // t = sin / cos is (sin - cos) / (sin + cos): one division instead of two.
     for (int n = 0; n < count; ++n)
     {
-        const SinCos turn = fastSinCos(phaserArgument(amount[n], lfoL[n]));
+        const SinCos turn = fastSinCos(engine.phaserArgument(amount[n], lfoL[n]));
         coefficient[n] = (turn.sin - turn.cos) / (turn.sin + turn.cos);
-        positionL[n] = uniCombPositionAhead(modLineL, n, dL);
-        positionR[n] = uniCombPositionAhead(modLineR, n, dR);
     }
 
-    const float share = 0.95f * modFeedback;
-    UniComb left = *modLineL; // copies, for the reason given at runDelayLine
-    UniComb right = *modLineR;
+    const float share = 0.95f * engine.modFeedback;
+    UniComb left = *engine.modLineL; // copies: writes through float pointers could otherwise change them
+    UniComb right = *engine.modLineR;
 
     // Each channel's input takes the other's last output, so this goes one sample at a time, and the path from
     // one output to the next is what costs: the weights of runUniComb (blend a, feedback -a, feedforward 1) are
     // gathered so that the last output meets one multiply and one subtraction before the tanh. Both channels
     // share each vector operation, left in the first lane and right in the second.
     using Pair = float __attribute__((vector_size(16)));
-    Pair last = { lastModOutL, lastModOutR, 0.0f, 0.0f };
+    Pair last = { engine.lastModOutL, engine.lastModOutR, 0.0f, 0.0f };
 
     for (int n = 0; n < count; ++n)
     {
         const float a = coefficient[n];
-        const Pair delayed = { readUniCombAt(&left, positionL[n]), readUniCombAt(&right, positionR[n]), 0.0f, 0.0f };
+        const Pair delayed = { readUniCombBack(&left, dL), readUniCombBack(&right, dR), 0.0f, 0.0f };
         const Pair input = { chunk.wetL[n], chunk.wetR[n], 0.0f, 0.0f };
         const Pair other = { last[1], last[0], 0.0f, 0.0f };
         const Pair rest = 0.95f * input - a * delayed;
@@ -248,17 +120,13 @@ LUM_VECTOR_CLONES void LumDigiDelay::runPhaserChunk(Chunk& chunk, const float* a
         chunk.wetR[n] = last[1];
     }
 
-    modLineL->writeIndex = left.writeIndex;
-    modLineR->writeIndex = right.writeIndex;
-    lastModOutL = last[0];
-    lastModOutR = last[1];
+    engine.modLineL->writeIndex = left.writeIndex;
+    engine.modLineR->writeIndex = right.writeIndex;
 }
 
 // Pan moves the two gains in quadrature; Tremolo moves both with the left, sine LFO.
-LUM_VECTOR_CLONES void LumDigiDelay::scaleChunk(Chunk& chunk, const float* amount, const float* lfoL, const float* lfoR)
+LUM_VECTOR_CLONES void scale(Chunk& chunk, const float* amount, const float* lfoL, const float* rightLfo)
 {
-    const float* rightLfo = modType == pan ? lfoR : lfoL;
-
     for (int n = 0; n < chunk.size; ++n)
     {
         const float mL = amount[n] * lfoL[n];
@@ -266,4 +134,44 @@ LUM_VECTOR_CLONES void LumDigiDelay::scaleChunk(Chunk& chunk, const float* amoun
         chunk.wetL[n] = (1.0f - amount[n]) * chunk.wetL[n] + mL * chunk.wetL[n];
         chunk.wetR[n] = (1.0f - amount[n]) * chunk.wetR[n] + mR * chunk.wetR[n];
     }
+}
+} // namespace
+
+void LumDigiDelayBlockPath::modStage(LumDigiDelay& engine, Chunk& chunk)
+{
+    const int count = chunk.size;
+    float amount[Chunk::capacity];
+    float lfoL[Chunk::capacity];
+    float lfoR[Chunk::capacity];
+
+    glideAmount(engine, amount, count);
+    engine.setModLineShape();
+    runLfo(engine, engine.phaseIncrement(), lfoL, lfoR, count);
+
+    switch (engine.modType)
+    {
+        case LumDigiDelay::chorus:
+        case LumDigiDelay::vibrato:
+        case LumDigiDelay::flanger:
+        case LumDigiDelay::delayType:
+        {
+            const LumDigiDelay::LineWeights w = engine.lineWeights();
+            const Weights weights { w.blend, w.feedback, w.feedforward };
+            runModLine(engine, engine.modLineL, chunk.wetL, amount, lfoL, chunk.timeL, weights, count);
+            runModLine(engine, engine.modLineR, chunk.wetR, amount, lfoR, chunk.timeR, weights, count);
+            tanhInPlace(chunk.wetL, count);
+            tanhInPlace(chunk.wetR, count);
+            break;
+        }
+        case LumDigiDelay::pan: scale(chunk, amount, lfoL, lfoR); break;
+        case LumDigiDelay::tremolo: scale(chunk, amount, lfoL, lfoL); break;
+        case LumDigiDelay::phaser: runPhaser(engine, chunk, amount, lfoL); break;
+        default:
+            std::fill_n(chunk.wetL, count, 0.0f);
+            std::fill_n(chunk.wetR, count, 0.0f);
+            break;
+    }
+
+    engine.lastModOutL = chunk.wetL[count - 1];
+    engine.lastModOutR = chunk.wetR[count - 1];
 }
