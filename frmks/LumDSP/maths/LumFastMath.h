@@ -84,6 +84,3 @@ inline SinCos fastSinCos(float x)
     const float cosValue = (turn & 1) != 0 ? s : c;
     return { (turn & 2) != 0 ? -sinValue : sinValue, ((turn + 1) & 2) != 0 ? -cosValue : cosValue };
 }
-
-// How far the C library's sinf and cosf can be from fastSinCos, with a margin of two.
-constexpr float fastSinCosError = 2.5e-7f;
