@@ -1,6 +1,7 @@
 // Cost of the delay engine per stereo sample at 44.1 kHz in blocks of 512, as a host would drive it; the plain
 // per-sample computation alongside, for the ratio.
 #include "effects/LumDigiDelayReference.h"
+#include "maths/LumVectorPath.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,15 +34,24 @@ void configure(LumDigiDelay& engine, bool synced, int modType)
     engine.modRouting = modType == modulationBypassed ? 2 : 0;
 }
 
+const char* const pathNames[] = { "baseline", "AVX2", "AVX-512" };
+
 // Arguments: synced (0 or 1), modulation type routed Pre (or -1: modulation bypassed, filters and delay only),
-// and 1 for the plain per-sample computation.
+// 1 for the plain per-sample computation, and the vector path (LumVectorPath) the block loops take.
 void BM_Engine(benchmark::State& state)
 {
     const bool synced = state.range(0) != 0;
     const int modType = static_cast<int>(state.range(1));
     const bool plain = state.range(2) != 0;
+    const auto path = static_cast<LumVectorPath>(state.range(3));
     state.SetLabel(std::string(plain ? "plain, " : "") + (synced ? "synced" : "free") + ", "
-                   + (modType == modulationBypassed ? "no modulation" : typeNames[modType]));
+                   + (modType == modulationBypassed ? "no modulation" : typeNames[modType]) + ", "
+                   + pathNames[state.range(3)]);
+    if (! lumForceVectorPath(path))
+    {
+        state.SkipWithError("this processor lacks the vector path");
+        return;
+    }
 
     const auto built = plain ? std::make_unique<LumDigiDelayReference>(rate) : std::make_unique<LumDigiDelay>(rate);
     LumDigiDelay& engine = *built;
@@ -62,6 +72,7 @@ void BM_Engine(benchmark::State& state)
         benchmark::ClobberMemory();
     }
 
+    lumForceVectorPath(lumWidestVectorPath());
     state.SetItemsProcessed(state.iterations() * blockSize);
     state.counters["ns_per_stereo_sample"] = benchmark::Counter(
         static_cast<double>(state.iterations() * blockSize), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
@@ -69,13 +80,17 @@ void BM_Engine(benchmark::State& state)
 
 void engineArguments(benchmark::internal::Benchmark* bench)
 {
+    const int widest = static_cast<int>(lumWidestVectorPath());
     for (int synced : { 0, 1 })
-        bench->Args({ synced, modulationBypassed, 0 });
+        bench->Args({ synced, modulationBypassed, 0, widest });
     for (int type = 0; type < 7; ++type)
-        bench->Args({ 0, type, 0 });
-    bench->Args({ 1, 0, 0 });
+        bench->Args({ 0, type, 0, widest });
+    bench->Args({ 1, 0, 0, widest });
     for (int type : { modulationBypassed, 0 })
-        bench->Args({ 0, type, 1 });
+        bench->Args({ 0, type, 1, widest });
+    for (int path = 0; path < widest; ++path)
+        for (int type : { modulationBypassed, 0 })
+            bench->Args({ 0, type, 0, path });
 }
 } // namespace
 

@@ -2,7 +2,7 @@
 #include "LumDigiDelayBlock.h"
 
 #include "../LumFlushDenormals.h"
-#include "../maths/LumFastMath.h"
+#include "LumDigiDelayLoops.h"
 #include "LumDigiDelaySteps.h"
 
 #include <algorithm>
@@ -34,47 +34,12 @@ void LumDigiDelayBlockPath::run(LumDigiDelay& engine, const float* inL, const fl
     }
 }
 
-namespace
-{
-LUM_VECTOR_CLONES void takeInput(const float* inL, const float* inR, LumDigiDelayBlockPath::Chunk& chunk)
-{
-    for (int n = 0; n < chunk.size; ++n)
-    {
-        chunk.dryL[n] = finiteInput(inL[n]);
-        chunk.dryR[n] = finiteInput(inR[n]);
-        chunk.wetL[n] = wetInput(chunk.dryL[n]);
-        chunk.wetR[n] = wetInput(chunk.dryR[n]);
-    }
-}
-
-LUM_VECTOR_CLONES void mix(const LumDigiDelayBlockPath::Chunk& chunk, float blockMix, float* outL, float* outR)
-{
-    for (int n = 0; n < chunk.size; ++n)
-    {
-        const bool lost = std::isnan(chunk.wetL[n]);
-        const float wetL = lost ? 0.0f : chunk.wetL[n];
-        const float wetR = lost ? 0.0f : chunk.wetR[n];
-        outL[n] = (1.0f - blockMix) * chunk.dryL[n] + blockMix * wetL;
-        outR[n] = (1.0f - blockMix) * chunk.dryR[n] + blockMix * wetR;
-    }
-}
-
-// A NaN is the only value unequal to itself; the check runs over the whole stretch at once.
-LUM_VECTOR_CLONES bool anyNaN(const LumDigiDelayBlockPath::Chunk& chunk)
-{
-    int found = 0;
-    for (int n = 0; n < chunk.size; ++n)
-        found |= (chunk.wetL[n] != chunk.wetL[n]) | (chunk.wetR[n] != chunk.wetR[n]);
-    return found != 0;
-}
-
-} // namespace
-
 // Every input is read before any output is written: the buffers may be the same.
 void LumDigiDelayBlockPath::runChunk(LumDigiDelay& engine, const float* inL, const float* inR, float* outL,
                                      float* outR, Chunk& chunk, float targetL, float targetR, float blockMix)
 {
-    takeInput(inL, inR, chunk);
+    const LumDigiDelayLoops& loops = lumDigiDelayLoops();
+    loops.takeInput(inL, inR, chunk);
     glide(engine, chunk, targetL, targetR);
 
     runStage(engine, engine.preModStage, chunk);
@@ -83,7 +48,7 @@ void LumDigiDelayBlockPath::runChunk(LumDigiDelay& engine, const float* inL, con
         runStage(engine, engine.delayStage, chunk);
     runStage(engine, engine.postModStage, chunk);
 
-    mix(chunk, blockMix, outL, outR);
+    loops.mix(chunk, blockMix, outL, outR);
 }
 
 void LumDigiDelayBlockPath::glide(LumDigiDelay& engine, Chunk& chunk, float targetL, float targetR)
@@ -124,7 +89,8 @@ void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, Chunk& chunk)
 {
     const int count = chunk.size;
 
-    if (anyNaN(chunk))
+    const LumDigiDelayLoops& loops = lumDigiDelayLoops();
+    if (loops.anyNaN(chunk))
     {
         for (int n = 0; n < count; ++n)
         {
@@ -142,8 +108,8 @@ void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, Chunk& chunk)
                  engine.delayLimits(engine.delayLineL), count);
     runDelayLine(engine.delayLineR, chunk.wetR, chunk.timeR, chunk.feedback, rate,
                  engine.delayLimits(engine.delayLineR), count);
-    tanhInPlace(chunk.wetL, count);
-    tanhInPlace(chunk.wetR, count);
+    loops.tanhInPlace(chunk.wetL, count);
+    loops.tanhInPlace(chunk.wetR, count);
 }
 
 // An echo line over the stretch, leaving out the tanh; a steady delay reads consecutive slots.
@@ -153,14 +119,14 @@ void LumDigiDelayBlockPath::runDelayLine(UniComb* ring, float* samples, const fl
     // The glides are monotonic: equal ends mean a steady stretch.
     if (seconds[0] == seconds[count - 1] && feedback[0] == feedback[count - 1])
     {
-        runUniCombSteady(ring, samples, LumDigiDelay::limitDelay(seconds[0], limits) * rate, feedback[0], count);
+        lumDigiDelayLoops().runRingSteady(ring, samples, LumDigiDelay::limitDelay(seconds[0], limits) * rate, feedback[0], count);
         return;
     }
 
     float d[Chunk::capacity];
     for (int n = 0; n < count; ++n)
         d[n] = LumDigiDelay::limitDelay(seconds[n], limits) * rate;
-    runUniCombStretch(ring, samples, d, feedback, 0.0f, 1.0f, count);
+    lumDigiDelayLoops().runRingStretch(ring, samples, d, feedback, 0.0f, 1.0f, count);
 }
 void LumDigiDelayBlockPath::filterStage(LumDigiDelay& engine, Chunk& chunk)
 {
@@ -174,10 +140,4 @@ void LumDigiDelayBlockPath::filterStage(LumDigiDelay& engine, Chunk& chunk)
     TPTFilter* lows[2] = { &engine.lowpassL, &engine.lowpassR };
     float* channels[2] = { chunk.wetL, chunk.wetR };
     runTPTHighLow(highs, lows, channels, chunk.size);
-}
-
-LUM_VECTOR_CLONES void tanhInPlace(float* samples, int count)
-{
-    for (int n = 0; n < count; ++n)
-        samples[n] = fastTanh(samples[n]);
 }

@@ -7,9 +7,9 @@
 // of each sample through every stage; the smoothers and LFO phases follow the per-sample recurrences exactly,
 // and ring reads land exactly d samples back, so the rest may differ by rounding alone: the filters step in a
 // shorter form, sine and tanh come from LumFastMath. Cutting a signal into other blocks changes nothing but
-// where the stretches start.
+// where the stretches start. The loops that pay for wide vectors are in LumDigiDelayLoops, one build per
+// vector path.
 
-#include "../filters/LumUniCombRun.h"
 #include "LumDigiDelay.h"
 
 class LumDigiDelayBlockPath
@@ -21,7 +21,7 @@ public:
     // A stretch of a block on its way through the chain.
     struct Chunk
     {
-        static constexpr int capacity = uniCombRunCapacity;
+        static constexpr int capacity = 128;
 
         int size = 0;
         float dryL[capacity];
@@ -45,6 +45,3 @@ private:
     static void filterStage(LumDigiDelay& engine, Chunk& chunk);
     static void modStage(LumDigiDelay& engine, Chunk& chunk);
 };
-
-// tanh of every sample, through fastTanh.
-void tanhInPlace(float* samples, int count);
