@@ -12,7 +12,6 @@
 namespace
 {
 constexpr double rate = 44100.0;
-constexpr int blockSize = 512;
 constexpr float bpm = 120.0f;
 constexpr double tailWindowSeconds = 10.0;
 
@@ -25,6 +24,7 @@ struct Options
     std::string noopBundle = NOOP_LV2_BUNDLE;
     double seconds = 60.0;
     int rounds = 9;
+    int blockSize = 512;
     bool tail = false;
 };
 
@@ -47,10 +47,12 @@ Options parseOptions(int argc, char** argv)
             o.seconds = std::atof(argv[++i]);
         else if (value != nullptr && arg == "--rounds")
             o.rounds = std::max(1, std::atoi(argv[++i]));
+        else if (value != nullptr && arg == "--block-size")
+            o.blockSize = std::max(1, std::atoi(argv[++i]));
         else
         {
             std::fprintf(stderr, "usage: %s [--vela-bundle DIR] [--noop-bundle DIR] [--peers-path DIRS] [--seconds S] "
-                                 "[--rounds N] [--tail]\n", argv[0]);
+                                 "[--rounds N] [--block-size N] [--tail]\n", argv[0]);
             std::exit(2);
         }
     }
@@ -173,7 +175,7 @@ int compare(LilvWorld* world, PassRunner& runner, const Options& o)
     const Field field = resolve(world, comparisonContenders());
     const StereoSignal signal = makeTestSignal(o.seconds, rate);
     std::printf("%zu plug-in settings, %.0f s of stereo at %.0f Hz in blocks of %d, %d interleaved rounds; "
-                "median CPU time per stereo frame\n", field.contenders.size(), o.seconds, rate, blockSize, o.rounds);
+                "median CPU time per stereo frame\n", field.contenders.size(), o.seconds, rate, o.blockSize, o.rounds);
 
     const auto times = runRounds(runner, field, signal, o.rounds, 0);
     std::printf("\n"); // after whatever the plug-ins printed
@@ -231,7 +233,7 @@ int main(int argc, char** argv)
     requireBundle(world, noopUri, o.noopBundle);
 
     UridMap urids;
-    PassRunner runner(world, urids, rate, blockSize, bpm);
+    PassRunner runner(world, urids, rate, o.blockSize, bpm);
     const int status = o.tail ? tail(world, runner, o) : compare(world, runner, o);
 
     lilv_world_free(world);
