@@ -26,6 +26,12 @@ LumVectorPath lumWidestVectorPath()
     return widest;
 }
 
+namespace
+{
+// Settled when the library loads, so that the audio thread never meets the first call's guard.
+const LumVectorPath settledAtLoad = lumWidestVectorPath();
+} // namespace
+
 LumVectorPath lumVectorPath()
 {
     const int forced = forcedPath.load(std::memory_order_relaxed);
