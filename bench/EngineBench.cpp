@@ -1,5 +1,5 @@
-// Cost of the delay engine per stereo sample at 44.1 kHz in blocks of 512 (and 64), as a host would drive it; the plain
-// per-sample computation alongside, for the ratio.
+// Cost of the delay engine per stereo sample at 44.1 kHz in blocks of 512 (and 64), as a host would drive it;
+// the plain per-sample computation alongside, for the ratio.
 #include "effects/LumDigiDelayReference.h"
 #include "maths/LumVectorPath.h"
 
