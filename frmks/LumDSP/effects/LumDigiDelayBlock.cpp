@@ -119,7 +119,8 @@ void LumDigiDelayBlockPath::runDelayLine(UniComb* ring, float* samples, const fl
     // The glides are monotonic: equal ends mean a steady stretch.
     if (seconds[0] == seconds[count - 1] && feedback[0] == feedback[count - 1])
     {
-        lumDigiDelayLoops().runRingSteady(ring, samples, LumDigiDelay::limitDelay(seconds[0], limits) * rate, feedback[0], count);
+        const float steady = LumDigiDelay::limitDelay(seconds[0], limits) * rate;
+        lumDigiDelayLoops().runRingSteady(ring, samples, steady, feedback[0], count);
         return;
     }
 
@@ -128,6 +129,7 @@ void LumDigiDelayBlockPath::runDelayLine(UniComb* ring, float* samples, const fl
         d[n] = LumDigiDelay::limitDelay(seconds[n], limits) * rate;
     lumDigiDelayLoops().runRingStretch(ring, samples, d, feedback, 0.0f, 1.0f, count);
 }
+
 void LumDigiDelayBlockPath::filterStage(LumDigiDelay& engine, Chunk& chunk)
 {
     const float rate = engine.engineSampleRate;
