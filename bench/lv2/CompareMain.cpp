@@ -22,6 +22,7 @@ struct Options
     std::string peersPath = "/usr/lib/lv2:/usr/local/lib/lv2";
     std::string velaBundle = VELA_LV2_BUNDLE;
     std::string noopBundle = NOOP_LV2_BUNDLE;
+    std::string passThroughBundle = PASS_THROUGH_LV2_BUNDLE;
     double seconds = 60.0;
     int rounds = 9;
     int blockSize = 512;
@@ -43,6 +44,8 @@ Options parseOptions(int argc, char** argv)
             o.peersPath = argv[++i];
         else if (value != nullptr && arg == "--noop-bundle")
             o.noopBundle = argv[++i];
+        else if (value != nullptr && arg == "--pass-through-bundle")
+            o.passThroughBundle = argv[++i];
         else if (value != nullptr && arg == "--seconds")
             o.seconds = std::atof(argv[++i]);
         else if (value != nullptr && arg == "--rounds")
@@ -51,7 +54,8 @@ Options parseOptions(int argc, char** argv)
             o.blockSize = std::max(1, std::atoi(argv[++i]));
         else
         {
-            std::fprintf(stderr, "usage: %s [--vela-bundle DIR] [--noop-bundle DIR] [--peers-path DIRS] [--seconds S] "
+            std::fprintf(stderr, "usage: %s [--vela-bundle DIR] [--noop-bundle DIR] [--pass-through-bundle DIR] [--peers-path DIRS] "
+                                 "[--seconds S] "
                                  "[--rounds N] [--block-size N] [--tail]\n", argv[0]);
             std::exit(2);
         }
@@ -229,8 +233,10 @@ int main(int argc, char** argv)
     lilv_world_load_all(world);
     loadBundle(world, o.velaBundle);
     loadBundle(world, o.noopBundle);
+    loadBundle(world, o.passThroughBundle);
     requireBundle(world, velaUri, o.velaBundle);
     requireBundle(world, noopUri, o.noopBundle);
+    requireBundle(world, passThroughUri, o.passThroughBundle);
 
     UridMap urids;
     PassRunner runner(world, urids, rate, o.blockSize, bpm);
