@@ -6,9 +6,9 @@
 // smoother values and LFO phases after every block. Each stage runs over a stretch of up to 128 samples instead
 // of each sample through every stage; the smoothers and LFO phases follow the per-sample recurrences exactly,
 // and ring reads land exactly d samples back, so the rest may differ by rounding alone: the filters step in a
-// shorter form and tanh comes from LumFastMath (the LFOs' sine does in both paths). Cutting a signal into other blocks changes nothing but
-// where the stretches start. The loops that pay for wide vectors are in LumDigiDelayLoops, one build per
-// vector path.
+// shorter form and tanh comes from LumFastMath (the LFOs' sine does in both paths). Cutting a signal into other
+// blocks changes nothing but where the stretches start. The loops that pay for wide vectors are in
+// LumDigiDelayLoops, one build per vector path.
 
 #include "LumDigiDelay.h"
 
