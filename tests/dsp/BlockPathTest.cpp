@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <vector>
@@ -69,7 +70,7 @@ struct Case
     Settings later = settings; // taken halfway through
     float laterBpm = bpm;
     int writeIndex = 0; // where the rings start, to reach the coarse rounding of large indices early
-    float phaseR = 0.0f; // where the right LFO starts; the two run apart when it is not where the left one is
+    uint32_t phaseR = 0; // where the right LFO starts, in 2^-32 turns; the two run apart when it is not where the left one is
 };
 
 // Bright enough that a read a grid point off shows: tones up to 7 kHz and noise, with a few bad samples.
@@ -209,7 +210,7 @@ std::vector<Case> cases()
     for (int type : { chorus, vibrato, pan, phaser })
     {
         const Settings moving = with(defaults, [](Settings& s) { s.modFreq = 4.0f; s.modAmount = 1.0f; });
-        all.push_back({ "LFOs apart", moving, 44100.0f, 512, 120.0f, moving, 120.0f, 0, 2.0f });
+        all.push_back({ "LFOs apart", moving, 44100.0f, 512, 120.0f, moving, 120.0f, 0, 0x51000000u });
         all.back().settings.modType = all.back().later.modType = type;
     }
     return all;

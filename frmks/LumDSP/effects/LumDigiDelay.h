@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 // Stereo dual delay: per sample, [modulation if Pre] -> highpass -> lowpass -> [delay] -> [modulation if Post],
 // then a dry/wet mix. The owner writes the parameter mirrors between blocks, in engine units.
@@ -62,8 +63,10 @@ public:
     TPTFilter highpassL;
     TPTFilter highpassR;
 
-    float lfoPhaseL;
-    float lfoPhaseR;
+    // In 2^-32 turns: whole turns wrap away by themselves, and k samples on the phase is exactly k increments
+    // further, so a stretch of phases comes at once and cutting a signal into blocks changes none of them.
+    uint32_t lfoPhaseL;
+    uint32_t lfoPhaseR;
     float modCentre;
     float modDepth;
 
@@ -123,7 +126,7 @@ private:
     void deleteRings();
     void setModLineShape();
     LineWeights lineWeights() const;
-    float phaseIncrement() const;
+    uint32_t phaseIncrement() const;
     static float allpassCoefficient(float t);
 };
 

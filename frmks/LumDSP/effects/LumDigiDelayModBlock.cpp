@@ -22,16 +22,6 @@ void glideAmount(LumDigiDelay& engine, float* amount, int count)
         engine.smoothModAmount = amount[n] = glide(engine.smoothModAmount, engine.modAmount, engine.modSmoothCoef);
 }
 
-// The phases the per-sample recurrence visits from phase, into phases; returns the one after them.
-float runPhases(float phase, float increment, float* phases, int count)
-{
-    for (int n = 0; n < count; ++n)
-    {
-        phases[n] = phase;
-        phase = advancePhase(phase, increment);
-    }
-    return phase;
-}
 } // namespace
 
 void LumDigiDelayBlockPath::modStage(LumDigiDelay& engine, Chunk& chunk)
@@ -39,17 +29,15 @@ void LumDigiDelayBlockPath::modStage(LumDigiDelay& engine, Chunk& chunk)
     const LumDigiDelayLoops& loops = lumDigiDelayLoops();
     const int count = chunk.size;
     float amount[Chunk::capacity];
-    float phaseL[Chunk::capacity];
-    float phaseR[Chunk::capacity];
     float lfoL[Chunk::capacity];
     float lfoR[Chunk::capacity];
 
     glideAmount(engine, amount, count);
     engine.setModLineShape();
-    const float increment = engine.phaseIncrement();
-    engine.lfoPhaseL = runPhases(engine.lfoPhaseL, increment, phaseL, count);
-    engine.lfoPhaseR = runPhases(engine.lfoPhaseR, increment, phaseR, count);
-    loops.fillLfo(lfoL, lfoR, phaseL, phaseR, count);
+    const uint32_t increment = engine.phaseIncrement();
+    loops.fillLfo(lfoL, lfoR, engine.lfoPhaseL, engine.lfoPhaseR, increment, count);
+    engine.lfoPhaseL += static_cast<uint32_t>(count) * increment;
+    engine.lfoPhaseR += static_cast<uint32_t>(count) * increment;
 
     switch (engine.modType)
     {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 // Per-sample steps that the engine's block path and its plain per-sample reference share.
@@ -35,12 +36,9 @@ inline float wetInput(float x)
     return std::min(std::max(x, -loudest), loudest);
 }
 
-inline float advancePhase(float phase, float increment)
+// An LFO phase in 2^-32 turns as the sine's argument in radians, in [-pi, pi).
+inline float lfoAngle(uint32_t phase)
 {
-    constexpr float twoPi = 6.283185307f;
-
-    phase += increment;
-    if (phase >= twoPi)
-        phase -= twoPi;
-    return phase;
+    constexpr float radiansPerStep = 1.46291807926716e-09f; // 2 pi / 2^32
+    return static_cast<float>(static_cast<int32_t>(phase)) * radiansPerStep;
 }
