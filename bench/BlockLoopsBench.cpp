@@ -1,6 +1,6 @@
 // The block path's optimisations against the plain loops they replace, on one stretch of 128 samples at the
 // engine's defaults: a steady 250 ms echo line read through consecutive slots against one read per sample, and
-// the filters' shorter state step against runTPT2 sample by sample. Each pass refills the stretch, in both rows.
+// the filters' prefix scan a vector of samples at a time against runTPT2 sample by sample. Each pass refills the stretch, in both rows.
 #include "LumFlushDenormals.h"
 #include "effects/LumDigiDelayLoops.h"
 #include "filters/LumTPTFilters.h"
@@ -80,11 +80,11 @@ void BM_SteadyEchoLine(benchmark::State& state)
     deleteUniComb(right);
 }
 
-// Argument: 1 for the shorter state step of runTPTHighLow, 0 for runTPT2 sample by sample.
+// Argument: 1 for the block loops' prefix scan, 0 for runTPT2 sample by sample.
 void BM_Filters(benchmark::State& state)
 {
-    const bool shorter = state.range(0) != 0;
-    state.SetLabel(shorter ? "runTPTHighLow" : "runTPT2 per sample");
+    const bool scan = state.range(0) != 0;
+    state.SetLabel(scan ? "prefix scan" : "runTPT2 per sample");
     TPTFilter highL {}, highR {}, lowL {}, lowR {};
     for (TPTFilter* f : { &highL, &highR })
         forceTPTCutoff(f, 10.0f, rate);
@@ -99,8 +99,8 @@ void BM_Filters(benchmark::State& state)
     for (auto _ : state)
     {
         signal.refill();
-        if (shorter)
-            runTPTHighLow(highs, lows, channels, stretch);
+        if (scan)
+            lumDigiDelayLoops().runFilters(highs, lows, channels, stretch);
         else
             for (int n = 0; n < stretch; ++n)
             {

@@ -1,6 +1,6 @@
 // The engine's block path against its plain per-sample computation, over a table of settings.
 #include "effects/LumDigiDelayReference.h"
-#include "maths/LumVectorPath.h"
+#include "ForcedVectorPath.h"
 
 #include <gtest/gtest.h>
 
@@ -217,18 +217,9 @@ std::vector<Case> cases()
 }
 } // namespace
 
-// Makes the block loops take one vector path while it lives, then the widest again.
-struct ForcedVectorPath
-{
-    explicit ForcedVectorPath(LumVectorPath path) : taken(lumForceVectorPath(path)) {}
-    ~ForcedVectorPath() { lumForceVectorPath(lumWidestVectorPath()); }
-
-    const bool taken;
-};
-
 TEST(BlockPath, MatchesThePlainComputationOnEveryVectorPath)
 {
-    for (LumVectorPath path : { LumVectorPath::baseline, LumVectorPath::avx2, LumVectorPath::avx512 })
+    for (LumVectorPath path : everyVectorPath)
     {
         const ForcedVectorPath forced(path);
         if (! forced.taken)
@@ -262,15 +253,26 @@ TEST(BlockPath, MatchesThePlainComputationOnEveryVectorPath)
     }
 }
 
-TEST(BlockPath, HowTheSignalIsCutIntoBlocksChangesNothing)
+TEST(BlockPath, HowTheSignalIsCutIntoBlocksChangesNothingButRounding)
 {
-    // Settings change only between blocks, so they stay put here.
-    const Settings defaults;
-    const Settings phasing = with(defaults, [](Settings& s) { s.modType = phaser; s.modRouting = post; });
-
-    for (const Settings& settings : { defaults, phasing })
+    // The filters step a vector of samples at a time from wherever a stretch starts, which changes their
+    // rounding by an ulp or so. The phaser's allpass and cross feedback carry such a difference on for hundreds
+    // of samples and build it up about tenfold.
+    struct Cut
     {
-        Case whole { "whole", settings, 44100.0f, 4096 };
+        Settings settings;
+        float rounding;
+    };
+
+    const Settings defaults;
+    const Cut cuts[] = {
+        { defaults, 1e-6f },
+        { with(defaults, [](Settings& s) { s.modType = phaser; s.modRouting = post; }), 2e-6f },
+    };
+
+    for (const Cut& c : cuts)
+    {
+        Case whole { "whole", c.settings, 44100.0f, 4096 };
         LumDigiDelay reference(44100.0f);
         const std::vector<float> expected = render(whole, reference);
 
@@ -282,7 +284,8 @@ TEST(BlockPath, HowTheSignalIsCutIntoBlocksChangesNothing)
             const std::vector<float> actual = render(cut, engine);
 
             for (size_t n = 0; n < expected.size(); ++n)
-                ASSERT_EQ(actual[n], expected[n]) << "blocks of " << blockSize << ", sample " << n;
+                ASSERT_NEAR(actual[n], expected[n], c.rounding)
+                    << "type " << c.settings.modType << ", blocks of " << blockSize << ", sample " << n;
         }
     }
 }

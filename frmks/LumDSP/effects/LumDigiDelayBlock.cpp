@@ -141,5 +141,5 @@ void LumDigiDelayBlockPath::filterStage(LumDigiDelay& engine, Chunk& chunk)
     TPTFilter* highs[2] = { &engine.highpassL, &engine.highpassR };
     TPTFilter* lows[2] = { &engine.lowpassL, &engine.lowpassR };
     float* channels[2] = { chunk.wetL, chunk.wetR };
-    runTPTHighLow(highs, lows, channels, chunk.size);
+    lumDigiDelayLoops().runFilters(highs, lows, channels, chunk.size);
 }

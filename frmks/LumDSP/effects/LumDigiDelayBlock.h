@@ -4,10 +4,11 @@
 //
 // Contract: the output of the per-sample computation (LumDigiDelayReference) to within 1e-5, with the same
 // smoother values and LFO phases after every block. Each stage runs over a stretch of up to 128 samples instead
-// of each sample through every stage; the smoothers and LFO phases follow the per-sample recurrences exactly,
-// and ring reads land exactly d samples back, so the rest may differ by rounding alone: the filters step in a
-// shorter form and tanh comes from LumFastMath (the LFOs' sine does in both paths). Cutting a signal into other
-// blocks changes nothing but where the stretches start. The loops that pay for wide vectors are in
+// of each sample through every stage; the smoothers follow the per-sample recurrence exactly, an LFO phase is
+// its start plus whole increments, and ring reads land exactly d samples back, so the rest may differ by
+// rounding alone: the filters step a vector of samples at a time by a prefix scan, and tanh comes from
+// LumFastMath (the LFOs' sine does in both paths). Cutting a signal into other blocks moves where stretches
+// and vectors start, and so changes the filters' rounding alone. The loops that pay for wide vectors are in
 // LumDigiDelayLoops, one build per vector path.
 
 #include "LumDigiDelay.h"

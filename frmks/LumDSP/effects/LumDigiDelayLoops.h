@@ -18,6 +18,8 @@ struct LumDigiDelayLoops
                            float feedforward, int count);
     // An echo line (blend 0, feedforward 1) whose delay and feedback hold for the whole stretch.
     void (*runRingSteady)(UniComb* ring, float* samples, float d, float feedback, int count);
+    // The highpass then the lowpass of each channel, in place: runTPT2 on every sample, to rounding.
+    void (*runFilters)(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count);
     // The sine of the left phase and the cosine of the right one, both phases stepping by increment per sample.
     void (*fillLfo)(float* lfoL, float* lfoR, uint32_t phaseL, uint32_t phaseR, uint32_t increment, int count);
     // How far back a modulation line reads, in samples, for each LFO value.
