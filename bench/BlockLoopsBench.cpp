@@ -1,6 +1,7 @@
 // The block path's optimisations against the plain loops they replace, on one stretch of 128 samples at the
 // engine's defaults: a steady 250 ms echo line read through consecutive slots against one read per sample, and
-// the filters' prefix scan a vector of samples at a time against runTPT2 sample by sample. Each pass refills the stretch, in both rows.
+// the filters' prefix scan a vector of samples at a time against runTPT2 sample by sample, and a chorus line's
+// reads through windows of two vectors against one gather per read. Each pass refills the stretch, in both rows.
 #include "LumFlushDenormals.h"
 #include "effects/LumDigiDelayLoops.h"
 #include "filters/LumTPTFilters.h"
@@ -40,6 +41,25 @@ struct Signal
     float right[stretch];
 };
 
+// A ring for each channel, as long as the engine's.
+struct Rings
+{
+    explicit Rings(float seconds)
+    {
+        initUniComb(&left, static_cast<int>(seconds * rate));
+        initUniComb(&right, static_cast<int>(seconds * rate));
+    }
+
+    ~Rings()
+    {
+        deleteUniComb(left);
+        deleteUniComb(right);
+    }
+
+    UniComb* left = nullptr;
+    UniComb* right = nullptr;
+};
+
 void countFrames(benchmark::State& state)
 {
     state.counters["ns_per_stereo_sample"] = benchmark::Counter(
@@ -51,10 +71,7 @@ void BM_SteadyEchoLine(benchmark::State& state)
 {
     const bool steady = state.range(0) != 0;
     state.SetLabel(steady ? "consecutive slots" : "one read per sample");
-    UniComb* left = nullptr;
-    UniComb* right = nullptr;
-    initUniComb(&left, static_cast<int>(10.0f * rate));
-    initUniComb(&right, static_cast<int>(10.0f * rate));
+    const Rings rings(10.0f);
     const float d = 0.25f * rate;
     std::vector<float> dl(stretch, d), feedback(stretch, 0.5f);
     const LumDigiDelayLoops& loops = lumDigiDelayLoops();
@@ -64,9 +81,9 @@ void BM_SteadyEchoLine(benchmark::State& state)
     for (auto _ : state)
     {
         signal.refill();
-        for (UniComb* ring : { left, right })
+        for (UniComb* ring : { rings.left, rings.right })
         {
-            float* samples = ring == left ? signal.left : signal.right;
+            float* samples = ring == rings.left ? signal.left : signal.right;
             if (steady)
                 loops.runRingSteady(ring, samples, d, 0.5f, stretch);
             else
@@ -76,8 +93,32 @@ void BM_SteadyEchoLine(benchmark::State& state)
         benchmark::ClobberMemory();
     }
     countFrames(state);
-    deleteUniComb(left);
-    deleteUniComb(right);
+}
+
+// Argument: 1 for delays that span 3 samples over the stretch, as the LFO moves a chorus line, which the widest
+// path reads through windows; 0 for delays that span 30, which every path reads slot by slot.
+void BM_ModLineReads(benchmark::State& state)
+{
+    const bool windows = state.range(0) != 0;
+    state.SetLabel(windows ? "windows" : "slot by slot");
+    const Rings rings(5.0f);
+    const float span = windows ? 3.0f : 30.0f;
+    std::vector<float> d(stretch), feedback(stretch, 0.0f);
+    for (int n = 0; n < stretch; ++n)
+        d[static_cast<size_t>(n)] = 600.0f + span * static_cast<float>(n) / stretch;
+    const LumDigiDelayLoops& loops = lumDigiDelayLoops();
+    Signal signal;
+    const LumFlushDenormals flushDenormals;
+
+    for (auto _ : state)
+    {
+        signal.refill();
+        loops.runRingStretch(rings.left, signal.left, d.data(), feedback.data(), 1.0f, 0.7f, stretch);
+        loops.runRingStretch(rings.right, signal.right, d.data(), feedback.data(), 1.0f, 0.7f, stretch);
+        benchmark::DoNotOptimize(signal.left);
+        benchmark::ClobberMemory();
+    }
+    countFrames(state);
 }
 
 // Argument: 1 for the block loops' prefix scan, 0 for runTPT2 sample by sample.
@@ -116,3 +157,4 @@ void BM_Filters(benchmark::State& state)
 
 BENCHMARK(BM_SteadyEchoLine)->Arg(0)->Arg(1);
 BENCHMARK(BM_Filters)->Arg(0)->Arg(1);
+BENCHMARK(BM_ModLineReads)->Arg(0)->Arg(1);
