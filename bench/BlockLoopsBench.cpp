@@ -1,7 +1,8 @@
 // The block path's optimisations against the plain loops they replace, on one stretch of 128 samples at the
 // engine's defaults: a steady 250 ms echo line read through consecutive slots against one read per sample, and
 // the filters' prefix scan a vector of samples at a time against runTPT2 sample by sample, and a chorus line's
-// reads through windows of two vectors against one gather per read. Each pass refills the stretch, in both rows.
+// reads through windows of two vectors against one gather per read, and the LFOs' sines from one fastSinCos
+// per sample where both phases are equal against one for each phase. Each pass refills the stretch, in both rows.
 #include "LumFlushDenormals.h"
 #include "effects/LumDigiDelayLoops.h"
 #include "filters/LumTPTFilters.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace
@@ -121,6 +123,27 @@ void BM_ModLineReads(benchmark::State& state)
     countFrames(state);
 }
 
+// Argument: 1 for equal phases, which share a fastSinCos; 0 for phases apart, each with its own.
+void BM_LfoFill(benchmark::State& state)
+{
+    const bool equal = state.range(0) != 0;
+    state.SetLabel(equal ? "one fastSinCos" : "one per phase");
+    const uint32_t increment = 24348; // 0.25 Hz
+    float lfoL[stretch];
+    float lfoR[stretch];
+    uint32_t phase = 0;
+
+    for (auto _ : state)
+    {
+        lumDigiDelayLoops().fillLfo(lfoL, lfoR, phase, equal ? phase : phase + 1, increment, stretch);
+        phase += stretch * increment;
+        benchmark::DoNotOptimize(lfoL);
+        benchmark::DoNotOptimize(lfoR);
+        benchmark::ClobberMemory();
+    }
+    countFrames(state);
+}
+
 // Argument: 1 for the block loops' prefix scan, 0 for runTPT2 sample by sample.
 void BM_Filters(benchmark::State& state)
 {
@@ -158,3 +181,4 @@ void BM_Filters(benchmark::State& state)
 BENCHMARK(BM_SteadyEchoLine)->Arg(0)->Arg(1);
 BENCHMARK(BM_Filters)->Arg(0)->Arg(1);
 BENCHMARK(BM_ModLineReads)->Arg(0)->Arg(1);
+BENCHMARK(BM_LfoFill)->Arg(0)->Arg(1);
