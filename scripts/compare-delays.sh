@@ -23,7 +23,7 @@ fi
 "$root/scripts/install-deps.sh"
 export CCACHE_BASEDIR="$root"
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$build_dir" --target Vela_LV2 vela-lv2-compare -j"$(nproc)"
+cmake --build "$build_dir" --target Vela_LV2 VelaBenchPassThrough_LV2 vela-lv2-compare -j"$(nproc)"
 
 host="$build_dir/bench/lv2/vela-lv2-compare"
 echo "load: $(uptime)"

@@ -12,7 +12,6 @@
 namespace
 {
 constexpr double rate = 44100.0;
-constexpr int blockSize = 512;
 constexpr float bpm = 120.0f;
 constexpr double tailWindowSeconds = 10.0;
 
@@ -23,8 +22,10 @@ struct Options
     std::string peersPath = "/usr/lib/lv2:/usr/local/lib/lv2";
     std::string velaBundle = VELA_LV2_BUNDLE;
     std::string noopBundle = NOOP_LV2_BUNDLE;
+    std::string passThroughBundle = PASS_THROUGH_LV2_BUNDLE;
     double seconds = 60.0;
     int rounds = 9;
+    int blockSize = 512;
     bool tail = false;
 };
 
@@ -43,14 +44,19 @@ Options parseOptions(int argc, char** argv)
             o.peersPath = argv[++i];
         else if (value != nullptr && arg == "--noop-bundle")
             o.noopBundle = argv[++i];
+        else if (value != nullptr && arg == "--pass-through-bundle")
+            o.passThroughBundle = argv[++i];
         else if (value != nullptr && arg == "--seconds")
             o.seconds = std::atof(argv[++i]);
         else if (value != nullptr && arg == "--rounds")
             o.rounds = std::max(1, std::atoi(argv[++i]));
+        else if (value != nullptr && arg == "--block-size")
+            o.blockSize = std::max(1, std::atoi(argv[++i]));
         else
         {
-            std::fprintf(stderr, "usage: %s [--vela-bundle DIR] [--noop-bundle DIR] [--peers-path DIRS] [--seconds S] "
-                                 "[--rounds N] [--tail]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--vela-bundle DIR] [--noop-bundle DIR] [--pass-through-bundle DIR] [--peers-path DIRS] "
+                                 "[--seconds S] "
+                                 "[--rounds N] [--block-size N] [--tail]\n", argv[0]);
             std::exit(2);
         }
     }
@@ -173,7 +179,7 @@ int compare(LilvWorld* world, PassRunner& runner, const Options& o)
     const Field field = resolve(world, comparisonContenders());
     const StereoSignal signal = makeTestSignal(o.seconds, rate);
     std::printf("%zu plug-in settings, %.0f s of stereo at %.0f Hz in blocks of %d, %d interleaved rounds; "
-                "median CPU time per stereo frame\n", field.contenders.size(), o.seconds, rate, blockSize, o.rounds);
+                "median CPU time per stereo frame\n", field.contenders.size(), o.seconds, rate, o.blockSize, o.rounds);
 
     const auto times = runRounds(runner, field, signal, o.rounds, 0);
     std::printf("\n"); // after whatever the plug-ins printed
@@ -227,11 +233,13 @@ int main(int argc, char** argv)
     lilv_world_load_all(world);
     loadBundle(world, o.velaBundle);
     loadBundle(world, o.noopBundle);
+    loadBundle(world, o.passThroughBundle);
     requireBundle(world, velaUri, o.velaBundle);
     requireBundle(world, noopUri, o.noopBundle);
+    requireBundle(world, passThroughUri, o.passThroughBundle);
 
     UridMap urids;
-    PassRunner runner(world, urids, rate, blockSize, bpm);
+    PassRunner runner(world, urids, rate, o.blockSize, bpm);
     const int status = o.tail ? tail(world, runner, o) : compare(world, runner, o);
 
     lilv_world_free(world);

@@ -2,6 +2,7 @@
 
 const char* const velaUri = "https://quillon.invalid/plugins/vela";
 const char* const noopUri = "https://quillon.invalid/bench/noop";
+const char* const passThroughUri = "https://quillon.invalid/bench/juce-pass-through";
 
 namespace
 {
@@ -39,6 +40,7 @@ std::vector<Contender> comparisonContenders()
     all.push_back(vela("Chorus, Post", { { "modRouting", 1.0f } }));
     all.push_back(vela("modulation bypassed", { { "modRouting", 2.0f } }, Role::velaWithoutModulation));
     all.push_back(vela("tempo-synced, a quarter note", { { "syncTempo", 1.0f }, { "time", 4.0f } }));
+    all.push_back({ "JUCE pass-through, 14 parameters", passThroughUri, Role::juceBaseline, {}, {} });
 
     for (Contender& peer : peers())
         all.push_back(std::move(peer));

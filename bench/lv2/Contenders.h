@@ -12,7 +12,8 @@ enum class Role
     vela,
     velaWithoutModulation, // held against the bare delay line
     bareDelay, // a peer that is a plain delay line
-    peer
+    peer,
+    juceBaseline // a JUCE processor that passes the sound through: what the wrapper costs before any DSP
 };
 
 struct VelaParameter
@@ -34,8 +35,9 @@ struct Contender
 
 extern const char* const velaUri;
 extern const char* const noopUri;
+extern const char* const passThroughUri;
 
-// The no-op, Vela at its defaults, the other Vela settings of the targets, and the peers.
+// The no-op, Vela at its defaults, the other Vela settings of the targets, the JUCE pass-through and the peers.
 std::vector<Contender> comparisonContenders();
 
 // Vela at its defaults with the given feedback, for watching a long tail.

@@ -66,13 +66,13 @@ TEST(DigiDelayLimits, NonFiniteInputEntersAsSilence)
         h.engine.feedback = 0.5f;
         h.settle();
 
-        ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
         std::vector<float> left(2000, 0.0f), right(2000, 0.0f);
         left[0] = bad;
         right[0] = 0.5f;
         left[10] = right[10] = 0.5f;
         h.process(left, right);
-        const std::string printed = ::testing::internal::GetCapturedStdout();
+        const std::string printed = ::testing::internal::GetCapturedStderr();
 
         EXPECT_EQ(left[0], 0.0f) << bad;
         EXPECT_FLOAT_EQ(right[0], 0.25f) << bad;
@@ -119,10 +119,10 @@ TEST(DigiDelayDiagnostics, NaNDelayTimeIsReportedAndReadsStayInside)
     EngineHarness h;
     h.engine.time = notANumber;
 
-    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     std::vector<float> l(3, 0.25f), r(3, 0.25f);
     h.process(l, r);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "NAN TL\nNAN TL\nNAN TL\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "NAN TL\nNAN TL\nNAN TL\n");
 
     for (float v : l)
         EXPECT_TRUE(std::isfinite(v));
@@ -133,9 +133,9 @@ TEST(DigiDelayDiagnostics, NaNEnteringTheDelayStageIsReplacedBySilence)
     LumDigiDelay engine(44100.0f);
     float outL = 1.0f, outR = 1.0f;
 
-    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     engine.doDelay(notANumber, 0.5f, &outL, &outR);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "NaN!");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "NaN!");
 
     EXPECT_EQ(outL, 0.0f);
     EXPECT_EQ(outR, 0.0f);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -123,6 +124,72 @@ TEST(DigiDelay, TimeChangesGlideInsteadOfJumping)
     EXPECT_NEAR(h.engine.smoothTimeL, 1.49f, 1e-3f); // 99 % of the step after 500 ms
 }
 
+TEST(DigiDelay, FirstBlockStartsEverySmootherAtItsTarget)
+{
+    // A fresh or newly prepared engine has nothing to glide from: a hit at 0 s with time 50 ms echoes at exactly
+    // 50 ms, as an offline render relies on. Later changes glide (TimeChangesGlideInsteadOfJumping).
+    struct Case
+    {
+        const char* name;
+        bool preparedAfterOtherSettings;
+        bool synced;
+        float time;
+        size_t echo;
+    };
+
+    const Case cases[] = {
+        { "fresh, 50 ms", false, false, 50.0f, 2205 },
+        { "prepared, 50 ms", true, false, 50.0f, 2205 },
+        { "prepared, synced 1/8 at 120 bpm", true, true, 3.0f, 11025 },
+    };
+
+    for (const Case& c : cases)
+    {
+        EngineHarness h(true);
+        if (c.preparedAfterOtherSettings)
+        {
+            h.engine.time = 700.0f;
+            h.settle();
+            h.engine.prepare(EngineHarness::rate, 512);
+        }
+        h.engine.time = c.time;
+        h.engine.syncTempo = c.synced;
+        h.engine.feedback = 0.3f;
+        h.engine.modAmount = 0.8f;
+
+        std::vector<float> right;
+        const auto left = h.impulseResponse(c.echo + 64, 0.5f, &right);
+
+        EXPECT_EQ(EngineHarness::firstAudible(left, 1), c.echo) << c.name;
+        EXPECT_EQ(EngineHarness::firstAudible(right, 1), c.echo) << c.name;
+        EXPECT_EQ(h.engine.smoothFeedback, 0.3f) << c.name;
+        EXPECT_EQ(h.engine.smoothModAmount, 0.8f) << c.name;
+    }
+}
+
+TEST(DigiDelay, ASteadyFractionalDelayReadsAlikeAtEveryWriteIndex)
+{
+    // A read position taken as a float would round to 1/64 sample past write index 2^17 and to 1/32 past 2^18;
+    // the last start wraps the ring during the echo.
+    std::vector<float> first;
+    for (int writeIndex : { 0, 131000, 262100, 440000 })
+    {
+        EngineHarness h;
+        h.engine.time = 333.3f; // 14698.53 samples
+        h.settle();
+        h.engine.delayLineL->writeIndex = h.engine.delayLineR->writeIndex = writeIndex;
+
+        const auto out = h.impulseResponse(14701, 0.5f);
+        const std::vector<float> echo(out.begin() + 14697, out.end());
+        if (first.empty())
+            first = echo;
+
+        EXPECT_GT(echo[1], 0.1f) << writeIndex;
+        for (size_t n = 0; n < echo.size(); ++n)
+            EXPECT_EQ(echo[n], first[n]) << "write index " << writeIndex << ", sample " << 14697 + n;
+    }
+}
+
 TEST(DigiDelay, ImpulseComesBackAtTheDelayAsTanhOfTheScaledInput)
 {
     EngineHarness h;
@@ -159,19 +226,55 @@ TEST(DigiDelay, MixBlendsDryAndWet)
     }
 }
 
-TEST(DigiDelay, OutOfRangeInputIsSilencedInBothPaths)
+TEST(DigiDelay, LoudInputPassesTheDryPathUnchangedAndEchoesFinite)
 {
-    for (float bad : { 1.5f, -1.7f, 1.5001f })
+    // Float hosts pass samples above 0 dBFS; the wet chain takes them up to 2^20 as they are.
+    struct Case
+    {
+        float input;
+        float wetInput;
+    };
+
+    const Case cases[] = {
+        { 1.5f, 1.5f },
+        { -1.7f, -1.7f },
+        { 2.0f, 2.0f },
+        { 1000.0f, 1000.0f },
+        { 3e38f, 1048576.0f },
+        { -std::numeric_limits<float>::max(), -1048576.0f },
+    };
+
+    for (const Case& c : cases)
     {
         EngineHarness h;
         h.engine.mix = 0.5f;
         h.engine.time = 10.0f;
+        h.engine.feedback = 1.0f;
         h.settle();
 
-        const auto out = h.impulseResponse(1000, bad);
-        EXPECT_EQ(out[0], 0.0f) << bad;
-        EXPECT_EQ(out[441], 0.0f) << bad;
+        const auto out = h.impulseResponse(441 * 4 + 1, c.input);
+        EXPECT_EQ(out[0], 0.5f * c.input) << c.input;
+        EXPECT_FLOAT_EQ(out[441], 0.5f * std::tanh(0.95f * c.wetInput)) << c.input;
+        for (float v : out)
+            ASSERT_TRUE(std::isfinite(v)) << c.input;
     }
+}
+
+TEST(DigiDelay, HotSineIsNotPunchedFullOfHoles)
+{
+    // A 1 kHz sine peaking at 2.0 with mix 0 comes out sample for sample as it went in.
+    EngineHarness h(true);
+    h.engine.mix = 0.0f;
+    h.engine.modRouting = 0;
+
+    std::vector<float> left(4410), right(4410);
+    for (size_t n = 0; n < left.size(); ++n)
+        left[n] = right[n] = 2.0f * std::sin(6.2831853f * 1000.0f * static_cast<float>(n) / EngineHarness::rate);
+    const std::vector<float> input = left;
+    h.process(left, right);
+
+    for (size_t n = 0; n < input.size(); ++n)
+        ASSERT_EQ(left[n], input[n]) << "sample " << n;
 }
 
 TEST(DigiDelay, UnitFeedbackDoesNotDecay)

@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace
 {
-constexpr float halfPi = 1.5707963f;
+constexpr uint32_t quarterTurn = 1u << 30; // of an LFO phase
 
 enum Type
 {
@@ -87,12 +88,12 @@ TEST(Modulation, PanAndTremoloGainsWithAStoppedLfo)
 TEST(Modulation, TremoloFollowsTheSineOnBothChannels)
 {
     ModStage stage(tremolo, 1.0f);
-    stage.engine.lfoPhaseL = 4.0f;
-    stage.engine.lfoPhaseR = 4.0f;
+    stage.engine.lfoPhaseL = quarterTurn / 2 * 5; // 5 pi / 4
+    stage.engine.lfoPhaseR = quarterTurn / 2 * 5;
     float l = 0.0f, r = 0.0f;
     stage.engine.doMod(0.5f, 0.5f, &l, &r);
-    EXPECT_FLOAT_EQ(l, 0.5f * std::sin(4.0f));
-    EXPECT_FLOAT_EQ(r, 0.5f * std::sin(4.0f));
+    EXPECT_NEAR(l, 0.5f * std::sin(3.92699082f), 1e-7f);
+    EXPECT_NEAR(r, 0.5f * std::sin(3.92699082f), 1e-7f);
     EXPECT_LT(l, 0.0f) << "the gain turns negative for half of each cycle";
 }
 
@@ -101,13 +102,13 @@ TEST(Modulation, LineDelaysSwingBetweenCentreAndCentrePlusDepth)
     struct Case
     {
         int type;
-        float phase; // 0: the sine LFO at 0 (shortest delay); pi/2: at 1 (longest)
+        uint32_t phase; // 0: the sine LFO at 0 (shortest delay); a quarter turn: at 1 (longest)
         size_t delaySamples;
     };
 
     const Case cases[] = {
-        { chorus, 0.0f, 240 },   { chorus, halfPi, 1680 }, { vibrato, 0.0f, 48 },
-        { vibrato, halfPi, 192 }, { flanger, 0.0f, 48 },   { flanger, halfPi, 144 },
+        { chorus, 0, 240 },   { chorus, quarterTurn, 1680 }, { vibrato, 0, 48 },
+        { vibrato, quarterTurn, 192 }, { flanger, 0, 48 },   { flanger, quarterTurn, 144 },
     };
 
     for (const Case& c : cases)
@@ -237,17 +238,16 @@ TEST(Modulation, LfoAdvancesAndWrapsOncePerPeriod)
     float l = 0.0f, r = 0.0f;
 
     engine.doMod(0.0f, 0.0f, &l, &r);
-    EXPECT_NEAR(engine.lfoPhaseL, 0.000712f, 1e-6f);
+    EXPECT_NEAR(engine.lfoPhaseL * (6.2831853 / 4294967296.0), 0.000712, 1e-6) << "radians";
 
     int wraps = 0;
-    float previous = engine.lfoPhaseL;
+    uint32_t previous = engine.lfoPhaseL;
     for (int n = 1; n < 8820 * 3; ++n)
     {
         engine.doMod(0.0f, 0.0f, &l, &r);
         if (engine.lfoPhaseL < previous)
             ++wraps;
         previous = engine.lfoPhaseL;
-        ASSERT_LT(engine.lfoPhaseL, 6.2831853f);
     }
     EXPECT_EQ(wraps, 3);
     EXPECT_EQ(engine.lfoPhaseL, engine.lfoPhaseR);

@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace
 {
-constexpr float halfPi = 1.5707963f;
+constexpr uint32_t quarterTurn = 1u << 30; // of an LFO phase
 constexpr int tremolo = 5;
 
 // A tremolo at full depth, 5 Hz, and a 50 ms delay: a quarter of an LFO period passes between a sound and its
@@ -24,8 +25,8 @@ void setUpTremoloBeforeAnEcho(EngineHarness& h, int routing)
 
     h.engine.modRouting = routing;
     h.engine.modFreq = 5.0f;
-    h.engine.lfoPhaseL = halfPi; // the impulse meets the tremolo at full gain
-    h.engine.lfoPhaseR = halfPi;
+    h.engine.lfoPhaseL = quarterTurn; // the impulse meets the tremolo at full gain
+    h.engine.lfoPhaseR = quarterTurn;
 }
 } // namespace
 
@@ -54,7 +55,7 @@ TEST(Routing, PrePostAndBypassThroughTheWholeEngine)
         const auto out = h.impulseResponse(2300, 0.5f);
 
         EXPECT_NEAR(out[2205], c.echo, 1e-3f) << c.name;
-        EXPECT_EQ(h.engine.lfoPhaseL != halfPi, c.lfoMoves) << c.name;
+        EXPECT_EQ(h.engine.lfoPhaseL != quarterTurn, c.lfoMoves) << c.name;
     }
 }
 
@@ -62,8 +63,9 @@ TEST(Routing, BypassFreezesTheSmoothedAmount)
 {
     EngineHarness h(true);
     h.engine.modRouting = 2;
-    h.engine.modAmount = 1.0f;
+    h.settle();
     const float before = h.engine.smoothModAmount;
+    h.engine.modAmount = 1.0f;
     h.settle();
     EXPECT_EQ(h.engine.smoothModAmount, before);
 

@@ -1,9 +1,12 @@
+#include "ForcedVectorPath.h"
 #include "effects/LumDigiDelay.h"
+#include "effects/LumDigiDelayLoops.h"
 #include "filters/LumTPTFilters.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace
@@ -165,7 +168,7 @@ TEST(FilterStage, ANewSampleRateRecomputesEveryCoefficient)
     EXPECT_FLOAT_EQ(engine.highpassR.coefficient, filterAt(120.0f, 96000.0f).coefficient);
 }
 
-TEST(TPTFilter, BlockOfHighAndLowMatchesSampleBySample)
+TEST(TPTFilter, BlockOfHighAndLowMatchesSampleBySampleOnEveryVectorPath)
 {
     struct Case
     {
@@ -180,35 +183,47 @@ TEST(TPTFilter, BlockOfHighAndLowMatchesSampleBySample)
         { 120.0f, 5000.0f, 96000.0f, 1 },   { 20000.0f, 20000.0f, 44100.0f, 64 }, { 10.0f, 15000.0f, 44100.0f, 0 },
     };
 
-    for (const Case& c : cases)
+    for (LumVectorPath path : everyVectorPath)
     {
-        TPTFilter highL = filterAt(c.high, c.rate), lowL = filterAt(c.low, c.rate);
-        TPTFilter highR = highL, lowR = lowL;
-        TPTFilter plainHigh = highL, plainLow = lowL;
-        highL.state = plainHigh.state = 0.3f; // a state carried over from an earlier block
-        highR.state = -0.3f;                  // the right channel mirrors the left
-
-        std::vector<float> left(static_cast<size_t>(c.count)), right(left.size());
-        for (size_t n = 0; n < left.size(); ++n)
+        const ForcedVectorPath forced(path);
+        if (! forced.taken)
         {
-            left[n] = 0.5f * std::sin(0.37f * static_cast<float>(n)) + 0.2f;
-            right[n] = -left[n];
+            std::printf("vector path %d: not on this processor\n", static_cast<int>(path));
+            continue;
         }
-        const std::vector<float> input = left;
 
-        TPTFilter* highs[2] = { &highL, &highR };
-        TPTFilter* lows[2] = { &lowL, &lowR };
-        float* channels[2] = { left.data(), right.data() };
-        runTPTHighLow(highs, lows, channels, c.count);
-
-        for (size_t n = 0; n < input.size(); ++n)
+        for (const Case& c : cases)
         {
-            const float expected = runTPT2(&plainLow, 0, runTPT2(&plainHigh, 1, input[n]));
-            ASSERT_NEAR(left[n], expected, 1e-6f) << c.high << "/" << c.low << " sample " << n;
-            ASSERT_NEAR(right[n], -expected, 1e-6f) << c.high << "/" << c.low << " sample " << n;
+            TPTFilter highL = filterAt(c.high, c.rate), lowL = filterAt(c.low, c.rate);
+            TPTFilter highR = highL, lowR = lowL;
+            TPTFilter plainHigh = highL, plainLow = lowL;
+            highL.state = plainHigh.state = 0.3f; // a state carried over from an earlier block
+            highR.state = -0.3f;                  // the right channel mirrors the left
+
+            std::vector<float> left(static_cast<size_t>(c.count)), right(left.size());
+            for (size_t n = 0; n < left.size(); ++n)
+            {
+                left[n] = 0.5f * std::sin(0.37f * static_cast<float>(n)) + 0.2f;
+                right[n] = -left[n];
+            }
+            const std::vector<float> input = left;
+
+            TPTFilter* highs[2] = { &highL, &highR };
+            TPTFilter* lows[2] = { &lowL, &lowR };
+            float* channels[2] = { left.data(), right.data() };
+            lumDigiDelayLoops().runFilters(highs, lows, channels, c.count);
+            const auto context = ::testing::Message() << c.high << "/" << c.low << ", vector path "
+                                                      << static_cast<int>(path);
+
+            for (size_t n = 0; n < input.size(); ++n)
+            {
+                const float expected = runTPT2(&plainLow, 0, runTPT2(&plainHigh, 1, input[n]));
+                ASSERT_NEAR(left[n], expected, 1e-6f) << context << ", sample " << n;
+                ASSERT_NEAR(right[n], -expected, 1e-6f) << context << ", sample " << n;
+            }
+            EXPECT_NEAR(highL.state, plainHigh.state, 1e-6f) << context;
+            EXPECT_NEAR(lowL.state, plainLow.state, 1e-6f) << context;
+            EXPECT_NEAR(lowR.state, -plainLow.state, 1e-6f) << context;
         }
-        EXPECT_NEAR(highL.state, plainHigh.state, 1e-6f);
-        EXPECT_NEAR(lowL.state, plainLow.state, 1e-6f);
-        EXPECT_NEAR(lowR.state, -plainLow.state, 1e-6f);
     }
 }

@@ -136,17 +136,27 @@ TEST(RingReaders, WholeSampleReadsStayInsideTheRing)
     deleteUniComb(ring);
 }
 
-TEST(RingLimits, PositionRoundingUpToTheRingLengthReadsTheFirstSlot)
+TEST(RingLimits, AReadLandsExactlyDSamplesBackAtAnyWriteIndex)
 {
-    // In single precision, a position a hair below 0 moved up by a large size comes out as the size itself.
+    // Slots alternate 0 and 1, so a read shows its interpolation weight. Large write indices are where a
+    // position taken as a float would round to a grid of 1/64 or 1/32 sample.
     UniComb* ring = nullptr;
     initUniComb(&ring, 441000);
-    ring->buffer[0] = 0.25f;
-    ring->writeIndex = 5;
+    for (int i = 0; i < ring->size; ++i)
+        ring->buffer[i] = static_cast<float>(i % 2);
 
-    const float y = runUniComb(ring, 0.0f, 5.00001f, 0.0f, 0.0f, 1.0f, 1.0f);
+    for (int writeIndex : { 5, 131075, 262147, 440990 })
+        for (float d : { 1.0f, 2.25f, 14685.3f, 440000.7f })
+        {
+            ring->writeIndex = writeIndex;
+            const double exact = static_cast<double>(writeIndex) - static_cast<double>(d);
+            const double position = exact < 0.0 ? exact + ring->size : exact;
+            const int first = static_cast<int>(std::floor(position));
+            const double frac = position - first;
+            const double expected = first % 2 == 0 ? frac : 1.0 - frac;
 
-    EXPECT_FLOAT_EQ(y, std::tanh(0.25f));
+            EXPECT_NEAR(readUniCombBack(ring, d), expected, 1e-6) << "write index " << writeIndex << ", d " << d;
+        }
     deleteUniComb(ring);
 }
 

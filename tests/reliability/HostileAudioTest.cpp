@@ -97,13 +97,10 @@ TEST(HostileAudio, NonFiniteInputNeverReachesTheEnginesNaNDiagnostics)
     TemporaryHome home;
     ProcessorDriver driver;
     setHarsh(driver, 4, 0);
-    std::fflush(stdout);
-
-    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     driver.runSeconds(0.5, blockSize, hostileInputs[0].signal);
     driver.runSeconds(0.5, blockSize, hostileInputs[3].signal);
-    std::fflush(stdout);
-    const auto printed = ::testing::internal::GetCapturedStdout();
+    const auto printed = ::testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(printed.find("NaN"), std::string::npos) << printed.substr(0, 200);
     EXPECT_EQ(printed.find("NAN"), std::string::npos) << printed.substr(0, 200);

@@ -1,5 +1,6 @@
 #include "LumDigiDelay.h"
 
+#include "../maths/LumFastMath.h"
 #include "LumDigiDelaySteps.h"
 
 #include <algorithm>
@@ -46,8 +47,8 @@ LumDigiDelay::LumDigiDelay(float rate)
     initTPT(&highpassL);
     initTPT(&highpassR);
 
-    lfoPhaseL = 0.0f;
-    lfoPhaseR = 0.0f;
+    lfoPhaseL = 0;
+    lfoPhaseR = 0;
     smoothCoef = smoothingCoefficient(0.5f, rate);
     modSmoothCoef = smoothingCoefficient(0.25f, rate);
 
@@ -92,6 +93,7 @@ void LumDigiDelay::prepare(float rate, int maximumBlockSize)
     LumDSPEffect::prepare(rate, maximumBlockSize);
     engineSampleRate = rate;
     reset();
+    smoothersStartAtTargets = true;
 
     // The coefficient cache is keyed on the cutoff alone; a new rate needs new coefficients.
     forceTPTCutoff(&lowpassL, lowpass, rate);
@@ -112,6 +114,15 @@ float LumDigiDelay::beginBlock(float tempo)
 
     if (std::isfinite(tempo) && tempo > 0.0f)
         validBpm = tempo;
+
+    // A fresh or newly prepared engine has nothing to glide from: its first echoes come at the times asked for.
+    if (smoothersStartAtTargets)
+    {
+        targetDelayTimes(smoothTimeL, smoothTimeR);
+        smoothFeedback = feedback;
+        smoothModAmount = modAmount;
+        smoothersStartAtTargets = false;
+    }
 
     applyModRouting();
     return mix;
@@ -160,7 +171,7 @@ void LumDigiDelay::doDelay(float inL, float inR, float* outL, float* outR)
 {
     if (std::isnan(inL) || std::isnan(inR))
     {
-        std::printf("NaN!");
+        std::fputs("NaN!", stderr);
         inL = 0.0f;
         inR = 0.0f;
     }
@@ -207,10 +218,16 @@ LumDigiDelay::LineWeights LumDigiDelay::lineWeights() const
     }
 }
 
-float LumDigiDelay::phaseIncrement() const
+// modFreq / rate turns per sample, to the nearest 2^-32 turn (10 microhertz apart at 44.1 kHz); a negative rate
+// runs the LFO backwards.
+uint32_t LumDigiDelay::phaseIncrement() const
 {
-    constexpr float twoPi = 6.283185307f;
-    return twoPi * modFreq / engineSampleRate;
+    const double turns = static_cast<double>(modFreq) / static_cast<double>(engineSampleRate);
+    if (! std::isfinite(turns))
+        return 0;
+
+    const double steps = std::round((turns - std::floor(turns)) * 4294967296.0);
+    return static_cast<uint32_t>(static_cast<uint64_t>(steps)); // 2^32 steps are a whole turn: 0
 }
 
 void LumDigiDelay::runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL,
@@ -229,10 +246,12 @@ void LumDigiDelay::doMod(float inL, float inR, float* outL, float* outR)
 
     setModLineShape();
 
-    const float lfoL = std::sin(lfoPhaseL);
-    const float lfoR = std::cos(lfoPhaseR);
-    lfoPhaseL = advancePhase(lfoPhaseL, phaseIncrement());
-    lfoPhaseR = advancePhase(lfoPhaseR, phaseIncrement());
+    // The sine the block path computes too: a depth of up to 1300 samples turns an ulp of the LFO into a
+    // tenth of a thousandth of a sample, clearly audible as a difference in a bright signal.
+    const float lfoL = fastSinCos(lfoAngle(lfoPhaseL)).sin;
+    const float lfoR = fastSinCos(lfoAngle(lfoPhaseR)).cos;
+    lfoPhaseL += phaseIncrement();
+    lfoPhaseR += phaseIncrement();
 
     const float mL = amount * lfoL;
     const float mR = amount * lfoR;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 // Stereo dual delay: per sample, [modulation if Pre] -> highpass -> lowpass -> [delay] -> [modulation if Post],
 // then a dry/wet mix. The owner writes the parameter mirrors between blocks, in engine units.
@@ -62,8 +63,10 @@ public:
     TPTFilter highpassL;
     TPTFilter highpassR;
 
-    float lfoPhaseL;
-    float lfoPhaseR;
+    // In 2^-32 turns: whole turns wrap away by themselves, and k samples on the phase is exactly k increments
+    // further, so a stretch of phases comes at once and cutting a signal into blocks changes none of them.
+    uint32_t lfoPhaseL;
+    uint32_t lfoPhaseR;
     float modCentre;
     float modDepth;
 
@@ -81,8 +84,25 @@ public:
     StageOperation filterStage;
     StageOperation postModStage;
 
+    // The per-sample formulas that the block path shares.
+    struct DelayLimits
+    {
+        float shortest;
+        float longest;
+    };
+
+    // Every read stays inside its ring: between one sample and the ring length less one sample.
+    DelayLimits delayLimits(const UniComb* ring) const;
+    static float limitDelay(float seconds, DelayLimits limits);
+    float limitedDelaySeconds(float seconds, const UniComb* ring) const;
+    float modLineDelay(float m, float mainDelaySeconds) const;
+    float phaserArgument(float amount, float lfoL) const;
+
     // The last finite positive tempo the host gave; blocks without one keep it.
     float validBpm = 120.0f;
+
+    // Set by construction and prepare: the next block starts the smoothers at their targets.
+    bool smoothersStartAtTargets = true;
 
 protected:
     // How a modulation line weighs its input and its delayed signal (see runUniComb).
@@ -98,66 +118,16 @@ protected:
     void applyModRouting();
     void targetDelayTimes(float& targetL, float& targetR) const;
 
-    struct DelayLimits
-    {
-        float shortest;
-        float longest;
-    };
-
-    // Every read stays inside its ring: between one sample and the ring length less one sample.
-    DelayLimits delayLimits(const UniComb* ring) const;
-    static float limitDelay(float seconds, DelayLimits limits);
-    float limitedDelaySeconds(float seconds, const UniComb* ring) const;
-
 private:
-    // A stretch of a block, taken through the chain stage by stage instead of sample by sample.
-    struct Chunk
-    {
-        static constexpr int capacity = 128;
-
-        int size = 0;
-        float dryL[capacity];
-        float dryR[capacity];
-        float wetL[capacity];
-        float wetR[capacity];
-        // The smoothed values of each sample, as the per-sample chain would see them.
-        float timeL[capacity];
-        float timeR[capacity];
-        float feedback[capacity];
-    };
+    friend class LumDigiDelayBlockPath;
 
     void runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL, float* outR);
     void createRings();
     void deleteRings();
     void setModLineShape();
     LineWeights lineWeights() const;
-    float modLineDelay(float m, float mainDelaySeconds) const;
-    float phaseIncrement() const;
-    float phaserArgument(float amount, float lfoL) const;
+    uint32_t phaseIncrement() const;
     static float allpassCoefficient(float t);
-
-    void runChunk(const float* inL, const float* inR, float* outL, float* outR, Chunk& chunk, float targetL,
-                  float targetR, float blockMix);
-    void glideChunk(Chunk& chunk, float targetL, float targetR);
-    void runStageChunk(StageOperation stage, Chunk& chunk);
-    void doDelayChunk(Chunk& chunk);
-    void runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedbackShare, int count);
-    static void runRing(UniComb* ring, float* samples, const float* position, const float* d,
-                        const float* feedbackShare, float blend, float feedforward, int count);
-    static int steadyRun(const UniComb& line, float d, int available);
-    static void runSteadyDelay(UniComb& line, float* samples, float d, float feedbackShare, int run);
-    static void tanhInPlace(float* samples, int count);
-    static bool anyNaN(const Chunk& chunk);
-    void doFilterChunk(Chunk& chunk);
-    void doModChunk(Chunk& chunk);
-    void glideModAmount(float* amount, int count);
-    void runLfo(float* lfoL, float* lfoR, float* phaseL, float* phaseR, int count);
-    static float runPhases(float phase, float increment, float* phases, int count);
-    static void fillLfo(float* lfoL, float* lfoR, const float* phaseL, const float* phaseR, bool together, int count);
-    void runModLine(UniComb* ring, float* samples, const float* amount, const float* lfo, const float* phase,
-                    const float* mainDelay, bool cosine, int count);
-    void runPhaserChunk(Chunk& chunk, const float* amount, const float* lfoL);
-    void scaleChunk(Chunk& chunk, const float* amount, const float* lfoL, const float* lfoR);
 };
 
 // Inline: the block loops call these once or twice per sample.

@@ -21,12 +21,12 @@ void LumDigiDelayReference::runEffect(const float* inL, const float* inR, float*
         smoothFeedback = glide(smoothFeedback, feedback, smoothCoef);
 
         if (std::isnan(smoothTimeL))
-            std::printf("NAN TL\n");
+            std::fputs("NAN TL\n", stderr);
 
-        const float dryL = safeInput(inL[n]);
-        const float dryR = safeInput(inR[n]);
-        float wetL = dryL;
-        float wetR = dryR;
+        const float dryL = finiteInput(inL[n]);
+        const float dryR = finiteInput(inR[n]);
+        float wetL = wetInput(dryL);
+        float wetR = wetInput(dryR);
 
         if (preModStage != nullptr)
             (this->*preModStage)(wetL, wetR, &wetL, &wetR);

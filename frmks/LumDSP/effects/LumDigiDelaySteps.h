@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 // Per-sample steps that the engine's block path and its plain per-sample reference share.
 
@@ -17,18 +20,25 @@ inline float glide(float current, float target, float coefficient)
     return std::nextafter(current, target);
 }
 
-// Out-of-range and non-finite samples would poison the chain; they enter as silence.
-inline float safeInput(float x)
+// Non-finite samples would poison the chain and the mix: they enter as silence. Loud finite ones pass.
+inline float finiteInput(float x)
 {
-    return std::fabs(x) < 1.5f ? x : 0.0f;
+    return std::fabs(x) <= std::numeric_limits<float>::max() ? x : 0.0f; // false for NaN too
 }
 
-inline float advancePhase(float phase, float increment)
+// What the wet chain takes of a finite input: the sample itself up to 2^20 (+120 dBFS), far above any real
+// signal. Up there every stage stays finite for ever: the filters' states stay within a few times their input,
+// the phaser's allpass gains at most a few thousand, and a ring at feedback 1 grows by at most 0.95 x per repeat,
+// which would take longer than 10^20 years to reach the largest float.
+inline float wetInput(float x)
 {
-    constexpr float twoPi = 6.283185307f;
+    constexpr float loudest = 1048576.0f;
+    return std::min(std::max(x, -loudest), loudest);
+}
 
-    phase += increment;
-    if (phase >= twoPi)
-        phase -= twoPi;
-    return phase;
+// An LFO phase in 2^-32 turns as the sine's argument in radians, in [-pi, pi).
+inline float lfoAngle(uint32_t phase)
+{
+    constexpr float radiansPerStep = 1.46291807926716e-09f; // 2 pi / 2^32
+    return static_cast<float>(static_cast<int32_t>(phase)) * radiansPerStep;
 }

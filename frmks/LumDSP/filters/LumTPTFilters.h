@@ -15,7 +15,3 @@ void setTPTCutoff(TPTFilter* f, float cutoff, float sampleRate);
 void forceTPTCutoff(TPTFilter* f, float cutoff, float sampleRate);
 float runTPT2(TPTFilter* f, int highpass, float x);
 float runTPT(float* state, float x, float coefficient);
-
-// The highpass then the lowpass of each of two channels over a block, in place: runTPT2 on every sample, with
-// a shorter chain from one sample's state to the next that agrees to rounding. The four filters run side by side.
-void runTPTHighLow(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count);

@@ -56,7 +56,7 @@ void resetUniComb(UniComb* comb)
 float runUniComb(UniComb* comb, float x, float delaySeconds, float blend, float feedback, float feedforward,
                  float sampleRate)
 {
-    const float delayed = readUniCombAt(comb, uniCombPosition(comb, delaySeconds * sampleRate));
+    const float delayed = readUniCombBack(comb, delaySeconds * sampleRate);
     return std::tanh(weighUniComb(comb, x, delayed, blend, feedback, feedforward));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // A ring of samples with a fractional-delay read, wired as a universal comb:
 // w = 0.95 x + feedback * delayed, y = tanh(feedforward * delayed + blend * w).
 struct UniComb
@@ -21,23 +23,7 @@ float uniCombGetSampleWithDelay(UniComb* comb, float samples);
 
 // The pieces of runUniComb, for the engine's block loops: the same arithmetic, without the tanh.
 
-// Where a read d samples back lands, in single precision as the ring has always computed it; the rounding at
-// large write indices is part of the sound.
-inline float uniCombPosition(const UniComb* comb, float d)
-{
-    const float position = static_cast<float>(comb->writeIndex) - d;
-    return position < 0.0f ? position + static_cast<float>(comb->size) : position;
-}
-
-// uniCombPosition as it will be n writes from now.
-inline float uniCombPositionAhead(const UniComb* comb, int n, float d)
-{
-    const int writeIndex = comb->writeIndex + n < comb->size ? comb->writeIndex + n : comb->writeIndex + n - comb->size;
-    const float position = static_cast<float>(writeIndex) - d;
-    return position < 0.0f ? position + static_cast<float>(comb->size) : position;
-}
-
-// The two slots a read at a position interpolates between, and the weight of the second.
+// The two slots a read interpolates between, and the weight of the second.
 struct UniCombTap
 {
     int first;
@@ -45,14 +31,15 @@ struct UniCombTap
     float frac;
 };
 
-inline UniCombTap uniCombTap(int size, float position)
+// A read d samples back, 0 <= d <= size, as seen from a write index. The whole samples come from the integer
+// write index and the fraction from d alone (ceil(d) - d is exact in single precision), so the read lands
+// exactly d samples back wherever the write index stands.
+inline UniCombTap uniCombTap(int size, int writeIndex, float d)
 {
-    int i = static_cast<int>(position);
-    const float frac = position - static_cast<float>(i);
-
-    // A position a hair below 0 can round up to exactly size after the wrap; it names slot 0.
-    i = i >= size ? i - size : i;
-    return { i, i + 1 < size ? i + 1 : 0, frac };
+    const float whole = std::ceil(d);
+    const int back = writeIndex - static_cast<int>(whole);
+    const int first = back < 0 ? back + size : back;
+    return { first, first + 1 < size ? first + 1 : 0, whole - d };
 }
 
 inline float readUniCombTap(const float* buffer, UniCombTap tap)
@@ -62,9 +49,9 @@ inline float readUniCombTap(const float* buffer, UniCombTap tap)
     return a + tap.frac * (b - a);
 }
 
-inline float readUniCombAt(const UniComb* comb, float position)
+inline float readUniCombBack(const UniComb* comb, float d)
 {
-    return readUniCombTap(comb->buffer, uniCombTap(comb->size, position));
+    return readUniCombTap(comb->buffer, uniCombTap(comb->size, comb->writeIndex, d));
 }
 
 // What the ring stores for input x.

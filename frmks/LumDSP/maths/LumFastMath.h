@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-// The block loops that pay for wider vectors are built twice, for AVX2 and for any x86-64, and the loader
-// picks one for the processor at hand. AVX2 alone brings no fused multiply-add, so results stay the same.
-// Clang takes the plain loops: it accepts a clone attribute only where every declaration carries it.
-#if defined(__x86_64__) && defined(__linux__) && defined(__GNUC__) && ! defined(__clang__)
-#define LUM_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define LUM_VECTOR_CLONES
-#endif
-
 // Branch-free approximations that the compiler can run four or eight at a time over a block. Their accuracy is
 // pinned by tests/dsp/FastMathTest.cpp.
 
@@ -84,6 +75,3 @@ inline SinCos fastSinCos(float x)
     const float cosValue = (turn & 1) != 0 ? s : c;
     return { (turn & 2) != 0 ? -sinValue : sinValue, ((turn + 1) & 2) != 0 ? -cosValue : cosValue };
 }
-
-// How far the C library's sinf and cosf can be from fastSinCos, with a margin of two.
-constexpr float fastSinCosError = 2.5e-7f;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "LumDigiDelayBlock.h"
+
+// The block path's loops that pay for wide vectors, one table per vector path (LumVectorPath.h). Ring stretches
+// take runUniComb's arithmetic less the tanh: each sample reads, then writes 0.95 x + feedback * delayed and
+// leaves feedforward * delayed + blend * w in its place.
+struct LumDigiDelayLoops
+{
+    using Chunk = LumDigiDelayBlockPath::Chunk;
+
+    void (*takeInput)(const float* inL, const float* inR, Chunk& chunk);
+    void (*mix)(const Chunk& chunk, float blockMix, float* outL, float* outR);
+    bool (*anyNaN)(const Chunk& chunk);
+    void (*tanhInPlace)(float* samples, int count);
+    // Sample n of a ring reads d[n] samples back (1 <= d[n] < size) with feedback[n].
+    void (*runRingStretch)(UniComb* ring, float* samples, const float* d, const float* feedback, float blend,
+                           float feedforward, int count);
+    // An echo line (blend 0, feedforward 1) whose delay and feedback hold for the whole stretch.
+    void (*runRingSteady)(UniComb* ring, float* samples, float d, float feedback, int count);
+    // The highpass then the lowpass of each channel, in place: runTPT2 on every sample, to rounding.
+    void (*runFilters)(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count);
+    // The sine of the left phase and the cosine of the right one, both phases stepping by increment per sample.
+    void (*fillLfo)(float* lfoL, float* lfoR, uint32_t phaseL, uint32_t phaseR, uint32_t increment, int count);
+    // How far back a modulation line reads, in samples, for each LFO value.
+    void (*modLineDelays)(const LumDigiDelay& engine, const UniComb* ring, const float* amount, const float* lfo,
+                          const float* mainDelay, float* d, int count);
+    void (*scale)(Chunk& chunk, const float* amount, const float* lfoL, const float* rightLfo);
+    void (*runPhaser)(LumDigiDelay& engine, Chunk& chunk, const float* amount, const float* lfoL);
+};
+
+// The table of the current vector path.
+const LumDigiDelayLoops& lumDigiDelayLoops();
