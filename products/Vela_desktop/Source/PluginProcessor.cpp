@@ -62,8 +62,7 @@ void VelaAudioProcessor::copyParametersToEngine()
 
 void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
 {
-    juce::ScopedNoDenormals noDenormals;
-
+    // No denormal guard here: the engine flushes them itself for exactly the span it computes.
     const float tempo = hostTempo();
     if (std::isfinite(tempo) && tempo > 0.0f)
         lastTempo.store(tempo, std::memory_order_relaxed);
