@@ -35,7 +35,12 @@ public:
         openElements.push_back(added);
     }
 
-    void close() { openElements.pop_back(); }
+    // expat still reports the end of an empty element whose start was refused.
+    void close()
+    {
+        if (! refused)
+            openElements.pop_back();
+    }
 
     void refuse()
     {

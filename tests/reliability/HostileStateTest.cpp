@@ -118,6 +118,14 @@ std::vector<HostileText> hostileTexts()
               text << "</Vela>";
               return text.getMemoryBlock();
           }() },
+        { "empty root with more attributes than a state could hold", [] {
+              juce::MemoryOutputStream text;
+              text << "<Vela";
+              for (int i = 0; i < 5000; ++i)
+                  text << " a" << i << "=\"\"";
+              text << "/>";
+              return text.getMemoryBlock();
+          }() },
         { "entity expansion", bytesOf("<!DOCTYPE v [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>"
                                       "<Vela><PARAM id=\"time\" value=\"&b;\"/></Other>") },
     };
