@@ -164,24 +164,29 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
 
     auto tree = juce::ValueTree::fromXml(document);
 
-    // Parameters the document lacks are appended in parameter order (the tree itself would use id order),
-    // and whatever has no finite number for its value takes its default. Values go in as numbers: JUCE's own
-    // reading of the text can overflow.
-    for (auto* parameter : getParameters())
+    // JUCE applies every child that names a parameter, in order, and reads its value text itself, which can
+    // overflow: each such child takes its value as a number, and whatever has no finite number its default.
+    for (auto child : tree)
     {
-        auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter);
+        auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(
+            valueTreeState.getParameter(child.getProperty("id").toString()));
         if (ranged == nullptr)
             continue;
 
-        auto child = tree.getChildWithProperty("id", ranged->paramID);
-        if (! child.isValid())
-        {
-            child = juce::ValueTree("PARAM", { { "id", ranged->paramID } });
-            tree.appendChild(child, nullptr);
-        }
-
         const auto value = LumJuceStateDocument::readNumber(child.getProperty("value").toString());
         child.setProperty("value", value.value_or(ranged->convertFrom0to1(ranged->getDefaultValue())), nullptr);
+    }
+
+    // Parameters the document lacks are appended in parameter order (the tree itself would use id order).
+    for (auto* parameter : getParameters())
+    {
+        auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter);
+        if (ranged == nullptr || tree.getChildWithProperty("id", ranged->paramID).isValid())
+            continue;
+
+        tree.appendChild(juce::ValueTree("PARAM", { { "id", ranged->paramID },
+                                                    { "value", ranged->convertFrom0to1(ranged->getDefaultValue()) } }),
+                         nullptr);
     }
 
     valueTreeState.replaceState(tree);

@@ -207,6 +207,28 @@ TEST_F(StateChunk, ValueTextThatIsNoFiniteNumberTakesTheDefault)
     }
 }
 
+// JUCE applies every element that names a parameter, the last one last; each is read as a number first.
+// Found by fuzzing: an overflowing value in a second element reached JUCE's own number reader.
+TEST_F(StateChunk, EveryElementOfAParameterIsReadAsANumberAndTheLastOneHolds)
+{
+    struct Case
+    {
+        const char* second;
+        float expected;
+    };
+
+    const Case cases[] = { { "30", 30.0f }, { "abc", 50.0f }, { "0e2000000000073709551615", 0.0f } };
+
+    for (const Case& c : cases)
+    {
+        set("feedback", 20.0f);
+        restore(juce::String("<Vela><PARAM id=\"feedback\" value=\"70\"/><PARAM id=\"mix\" value=\"10\"/>"
+                             "<PARAM id=\"feedback\" value=\"") + c.second + "\"/></Vela>");
+        EXPECT_EQ(value("feedback"), c.expected) << c.second;
+        EXPECT_EQ(value("mix"), 10.0f) << c.second;
+    }
+}
+
 TEST_F(StateChunk, LengthBeyondTheDataIsCutToWhatIsThere)
 {
     auto chunk = chunkOf("<Vela><PARAM id=\"time\" value=\"400\"/></Vela>");

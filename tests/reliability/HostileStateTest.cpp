@@ -332,6 +332,7 @@ TEST_F(HostileState, FuzzSeedsAreReadOrRefusedAsExpected)
         { "preset/saved.preset", true },
         { "preset/partial.preset", true },
         { "preset/number-overflow.preset", true },
+        { "preset/second-element-number-overflow.preset", true },
         { "preset/attribute-without-equals.preset", false },
         { "preset/declaration-inside-element.preset", false },
         { "state/saved.chunk", true },
