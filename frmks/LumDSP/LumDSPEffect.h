@@ -6,13 +6,8 @@
 class LumDSPEffect : public LumDSPEntity
 {
 public:
-    explicit LumDSPEffect(float rate) : LumDSPEntity(rate) {}
-
-    virtual void prepare(float rate, int maximumBlockSize)
-    {
-        sampleRate = rate;
-        blockSize = maximumBlockSize;
-    }
+    // Before the first block and whenever the host's rate or largest block changes; not while a block runs.
+    virtual void prepare(float sampleRate, int maximumBlockSize) = 0;
 
     virtual void runEffect(const float* inL, const float* inR, float* outL, float* outR, int numSamples, float bpm) = 0;
 

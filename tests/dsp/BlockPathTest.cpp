@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace
@@ -228,6 +229,8 @@ TEST(BlockPath, MatchesThePlainComputationOnEveryVectorPath)
             continue;
         }
 
+        float largest = 0.0f;
+        std::string largestCase;
         for (const Case& c : cases())
         {
             LumDigiDelay fast(44100.0f);
@@ -242,6 +245,11 @@ TEST(BlockPath, MatchesThePlainComputationOnEveryVectorPath)
             const auto context = ::testing::Message() << c.name << " at " << c.rate << " Hz, blocks of " << c.blockSize
                                                       << ", vector path " << static_cast<int>(path);
             EXPECT_LE(difference, tolerance) << context;
+            if (difference > largest)
+            {
+                largest = difference;
+                largestCase = c.name;
+            }
 
             EXPECT_EQ(fast.smoothTimeL, plain.smoothTimeL) << context;
             EXPECT_EQ(fast.smoothTimeR, plain.smoothTimeR) << context;
@@ -250,6 +258,8 @@ TEST(BlockPath, MatchesThePlainComputationOnEveryVectorPath)
             EXPECT_EQ(fast.lfoPhaseL, plain.lfoPhaseL) << context;
             EXPECT_EQ(fast.lfoPhaseR, plain.lfoPhaseR) << context;
         }
+        std::printf("vector path %d: largest difference %.2g (%s)\n", static_cast<int>(path), largest,
+                    largestCase.c_str());
     }
 }
 

@@ -9,7 +9,7 @@ namespace
 class TestEntity : public LumDSPEntity
 {
 public:
-    TestEntity() : LumDSPEntity(44100.0f) {}
+    TestEntity() = default;
 };
 
 class Registry : public ::testing::Test

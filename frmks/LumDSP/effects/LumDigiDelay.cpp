@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace
 {
@@ -22,8 +21,7 @@ int ringLength(float seconds, float rate)
 } // namespace
 
 LumDigiDelay::LumDigiDelay(float rate)
-    : LumDSPEffect(rate),
-      time(0.1f),
+    : time(0.1f),
       feedback(0.25f),
       mix(0.5f),
       spread(0.0f),
@@ -88,9 +86,8 @@ void LumDigiDelay::deleteRings()
     }
 }
 
-void LumDigiDelay::prepare(float rate, int maximumBlockSize)
+void LumDigiDelay::prepare(float rate, int)
 {
-    LumDSPEffect::prepare(rate, maximumBlockSize);
     engineSampleRate = rate;
     reset();
     smoothersStartAtTargets = true;
@@ -110,8 +107,6 @@ void LumDigiDelay::reset()
 
 float LumDigiDelay::beginBlock(float tempo)
 {
-    bpm = tempo;
-
     if (std::isfinite(tempo) && tempo > 0.0f)
         validBpm = tempo;
 
@@ -171,7 +166,7 @@ void LumDigiDelay::doDelay(float inL, float inR, float* outL, float* outR)
 {
     if (std::isnan(inL) || std::isnan(inR))
     {
-        std::fputs("NaN!", stderr);
+        diagnostics.countNaNInput();
         inL = 0.0f;
         inR = 0.0f;
     }
@@ -220,14 +215,16 @@ LumDigiDelay::LineWeights LumDigiDelay::lineWeights() const
 
 // modFreq / rate turns per sample, to the nearest 2^-32 turn (10 microhertz apart at 44.1 kHz); a negative rate
 // runs the LFO backwards.
-uint32_t LumDigiDelay::phaseIncrement() const
+uint32_t LumDigiDelay::phaseIncrement()
 {
-    const double turns = static_cast<double>(modFreq) / static_cast<double>(engineSampleRate);
-    if (! std::isfinite(turns))
-        return 0;
+    if (modFreq == incrementCache.modFreq && engineSampleRate == incrementCache.rate)
+        return incrementCache.increment;
 
-    const double steps = std::round((turns - std::floor(turns)) * 4294967296.0);
-    return static_cast<uint32_t>(static_cast<uint64_t>(steps)); // 2^32 steps are a whole turn: 0
+    const double turns = static_cast<double>(modFreq) / static_cast<double>(engineSampleRate);
+    const double steps = std::isfinite(turns) ? std::round((turns - std::floor(turns)) * 4294967296.0) : 0.0;
+    // 2^32 steps are a whole turn: 0
+    incrementCache = { modFreq, engineSampleRate, static_cast<uint32_t>(static_cast<uint64_t>(steps)) };
+    return incrementCache.increment;
 }
 
 void LumDigiDelay::runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL,

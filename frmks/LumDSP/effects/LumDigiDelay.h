@@ -3,6 +3,7 @@
 #include "../LumDSPEffect.h"
 #include "../filters/LumTPTFilters.h"
 #include "../filters/LumUniComb.h"
+#include "LumDigiDelayDiagnostics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +43,6 @@ public:
     float modAmount;
     float modFreq;
     float modFeedback = 0.0f;
-    float bpm = 0.0f;
     int modType;
     int modRouting;
     bool syncTempo;
@@ -104,6 +104,8 @@ public:
     // Set by construction and prepare: the next block starts the smoothers at their targets.
     bool smoothersStartAtTargets = true;
 
+    LumDigiDelayDiagnostics diagnostics;
+
 protected:
     // How a modulation line weighs its input and its delayed signal (see runUniComb).
     struct LineWeights
@@ -126,8 +128,18 @@ private:
     void deleteRings();
     void setModLineShape();
     LineWeights lineWeights() const;
-    uint32_t phaseIncrement() const;
+    uint32_t phaseIncrement();
     static float allpassCoefficient(float t);
+
+    // The LFO's increment for the modFreq and rate it was computed from; a stretch asks for it again and again.
+    struct IncrementCache
+    {
+        float modFreq = -1.0f;
+        float rate = 0.0f;
+        uint32_t increment = 0;
+    };
+
+    IncrementCache incrementCache;
 };
 
 // Inline: the block loops call these once or twice per sample.

@@ -3,7 +3,10 @@
 #include <algorithm>
 
 // Branch-free approximations that the compiler can run four or eight at a time over a block. Their accuracy is
-// pinned by tests/dsp/FastMathTest.cpp.
+// pinned by tests/dsp/FastMathTest.cpp. Inside linkage: the block loops built for each instruction set keep their
+// own copies, so the linker never takes a wide one for code that runs on any processor.
+namespace
+{
 
 // Lane-wise std::min and std::max with a constant, for a float and for a vector of floats alike.
 template <typename T>
@@ -75,3 +78,5 @@ inline SinCos fastSinCos(float x)
     const float cosValue = (turn & 1) != 0 ? s : c;
     return { (turn & 2) != 0 ? -sinValue : sinValue, ((turn + 1) & 2) != 0 ? -cosValue : cosValue };
 }
+
+} // namespace

@@ -5,7 +5,13 @@
 #include "effects/LumDigiDelay.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+
+namespace
+{
+constexpr int diagnosticsIntervalMs = 500;
+}
 
 VelaAudioProcessor::VelaAudioProcessor()
     : LumJuceAudioProcessor(BusesProperties()
@@ -22,12 +28,25 @@ VelaAudioProcessor::VelaAudioProcessor()
     }
 
     addListener(this);
+    startTimer(diagnosticsIntervalMs);
 }
 
 VelaAudioProcessor::~VelaAudioProcessor()
 {
+    stopTimer();
     removeListener(this);
+    writeDiagnostics();
     delete delayEngine;
+}
+
+void VelaAudioProcessor::writeDiagnostics()
+{
+    delayEngine->diagnostics.write(stderr);
+}
+
+void VelaAudioProcessor::timerCallback()
+{
+    writeDiagnostics();
 }
 
 const juce::String VelaAudioProcessor::getName() const

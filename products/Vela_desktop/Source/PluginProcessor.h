@@ -8,7 +8,7 @@
 
 class LumDigiDelay;
 
-class VelaAudioProcessor : public LumJuceAudioProcessor
+class VelaAudioProcessor : public LumJuceAudioProcessor, private juce::Timer
 {
 public:
     VelaAudioProcessor();
@@ -33,7 +33,11 @@ public:
 
     const LumDigiDelay& engine() const { return *delayEngine; }
 
+    // Writes to stderr what the engine counted on the audio thread; the message thread does it every so often.
+    void writeDiagnostics();
+
 private:
+    void timerCallback() override;
     void copyParametersToEngine();
     float hostTempo();
 
