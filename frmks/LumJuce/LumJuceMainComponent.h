@@ -29,7 +29,6 @@ public:
     void makeFactoryPreset();
 
     void paint(juce::Graphics& g) override;
-    void resized() override;
 
     bool isConnected() const { return parametersConnected; }
 

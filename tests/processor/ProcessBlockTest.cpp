@@ -77,10 +77,10 @@ TEST_F(ProcessBlock, CopiesEveryParameterInEngineUnits)
     EXPECT_EQ(engine.modAmount, 0.1f);
     EXPECT_NEAR(engine.modFreq, 2.5f, 1e-6f);
     EXPECT_EQ(engine.modFeedback, 0.9f);
-    EXPECT_EQ(engine.modType, 2);
-    EXPECT_EQ(engine.modRouting, 1);
+    EXPECT_EQ(engine.modType, LumDigiDelay::flanger);
+    EXPECT_EQ(engine.modRouting, LumDigiDelay::ModRouting::post);
     EXPECT_TRUE(engine.syncTempo);
-    EXPECT_EQ(engine.syncMode, 2);
+    EXPECT_EQ(engine.syncMode, LumDigiDelay::SyncMode::triplet);
     EXPECT_TRUE(engine.bypassDelay);
 }
 
@@ -92,7 +92,7 @@ TEST_F(ProcessBlock, DefaultsArriveInTheEngine)
     EXPECT_EQ(engine.feedback, 0.5f);
     EXPECT_EQ(engine.lowpass, 15000.0f);
     EXPECT_EQ(engine.modFreq, 0.25f);
-    EXPECT_EQ(engine.modRouting, 0);
+    EXPECT_EQ(engine.modRouting, LumDigiDelay::ModRouting::pre);
     EXPECT_FALSE(engine.syncTempo);
     EXPECT_FALSE(engine.bypassDelay);
 }

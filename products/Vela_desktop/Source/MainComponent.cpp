@@ -2,6 +2,7 @@
 
 #include "PluginProcessor.h"
 #include "VelaImages.h"
+#include "effects/LumDigiDelay.h"
 
 const char* MainComponent::bg_png = VelaImages::bg_png;
 const int MainComponent::bg_pngSize = VelaImages::bg_pngSize;
@@ -10,6 +11,9 @@ const int MainComponent::logo_pngSize = VelaImages::logo_pngSize;
 
 namespace
 {
+using ModRouting = LumDigiDelay::ModRouting;
+using SyncMode = LumDigiDelay::SyncMode;
+
 constexpr juce::uint32 delayKnobColour = 0x7f16e4d4;
 constexpr juce::uint32 modKnobColour = 0x7fe416b9;
 constexpr int syncModeGroup = 1;
@@ -165,10 +169,8 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
     for (auto* knob : { modFreqSlider.get(), highpassSlider.get(), lowpassSlider.get() })
         knob->setTextValueSuffix("hz");
 
-    modTypeBox->addItemList(
-        { juce::translate("Chorus"), juce::translate("Vibrato"), juce::translate("Flanger"), juce::translate("Pan"),
-          juce::translate("Phaser"), juce::translate("Tremolo"), juce::translate("Delay") },
-        1);
+    for (const char* type : LumDigiDelay::modTypeNames)
+        modTypeBox->addItem(juce::translate(type), modTypeBox->getNumItems() + 1);
     // Shows the current program without loading its file again.
     presetSelector->refill();
 
@@ -241,17 +243,17 @@ void MainComponent::buttonClicked(juce::Button* button)
     if (button == syncTempoButton.get())
         updateTimeKnob(syncTempoButton->isBeingClickedByUser() ? TimeChange::timeForNewMode : TimeChange::keepTime);
     else if (button == normalButton.get())
-        setNormalised("syncMode", 0.0f);
+        setChoice("syncMode", SyncMode::normal);
     else if (button == dottedButton.get())
-        setNormalised("syncMode", 0.5f);
+        setChoice("syncMode", SyncMode::dotted);
     else if (button == tripletButton.get())
-        setNormalised("syncMode", 1.0f);
+        setChoice("syncMode", SyncMode::triplet);
     else if (button == preButton.get())
-        setNormalised("modRouting", 0.0f);
+        setChoice("modRouting", ModRouting::pre);
     else if (button == postButton.get())
-        setNormalised("modRouting", 0.5f);
+        setChoice("modRouting", ModRouting::post);
     else if (button == routingBypassButton.get())
-        setNormalised("modRouting", 1.0f);
+        setChoice("modRouting", ModRouting::bypass);
     else if (button == makePresetButton.get())
         makeFactoryPreset();
     else if (button == loopButton.get())
@@ -282,9 +284,10 @@ int MainComponent::choiceIndex(const char* parameterID) const
     return static_cast<int>(2.0f * valueTreeState.getParameter(parameterID)->getValue());
 }
 
-void MainComponent::setNormalised(const char* parameterID, float value)
+void MainComponent::setChoice(const char* parameterID, int value)
 {
-    valueTreeState.getParameter(parameterID)->setValueNotifyingHost(value);
+    auto* parameter = valueTreeState.getParameter(parameterID);
+    parameter->setValueNotifyingHost(parameter->convertTo0to1(static_cast<float>(value)));
 }
 
 void MainComponent::updateModRouting()
@@ -372,11 +375,4 @@ void MainComponent::resized()
     loopButton->setBounds(432, 195, 37, 16);
     presetSelector->setBounds(176, 11, 152, 24);
     presetLabel->setBounds(130, 20, 46, 8);
-}
-
-void MainComponent::visibilityChanged() {}
-
-void MainComponent::connectParameters()
-{
-    LumJuceMainComponent::connectParameters();
 }

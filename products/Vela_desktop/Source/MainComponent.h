@@ -45,8 +45,6 @@ public:
 
     void paint(juce::Graphics& g) override;
     void resized() override;
-    void visibilityChanged() override;
-    void connectParameters() override;
 
     // Whether a refresh of the time knob may set the time for a newly chosen mode: only the user's own
     // click or key press on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
@@ -67,7 +65,13 @@ public:
 private:
     void handleAsyncUpdate() override;
     int choiceIndex(const char* parameterID) const;
-    void setNormalised(const char* parameterID, float value);
+    // Sets a choice parameter to one of the engine's values and tells the host.
+    void setChoice(const char* parameterID, int value);
+    template <typename Choice>
+    void setChoice(const char* parameterID, Choice value)
+    {
+        setChoice(parameterID, static_cast<int>(value));
+    }
     const juce::Image& backgroundFor(float physicalPixelScale);
 
     VelaAudioProcessor& processor;

@@ -16,7 +16,6 @@ public:
     ~VelaAudioProcessorEditor() override;
 
     void paint(juce::Graphics& g) override;
-    void resized() override;
     void setScaleFactor(float newScale) override;
 
     // The user's choice from the zoom menu: shown at once, as far as the screen allows, and remembered for

@@ -112,7 +112,7 @@ VelaTail::Settings VelaAudioProcessor::tailSettings(float bpm) const
 
     using namespace VelaParameters;
     return { asIs(raw("time")),        percent(raw("feedback")), percent(raw("spread")),
-             isOn(raw("syncTempo")),   whole(raw("syncMode")),   bpm,
+             isOn(raw("syncTempo")),   choice<LumDigiDelay::SyncMode>(raw("syncMode")), bpm,
              whole(raw("modType")),    percent(raw("modFeedback")), asIs(raw("lowpass")),
              asIs(raw("highpass")) };
 }

@@ -1,6 +1,6 @@
 #include "MainComponent.h"
 
-#include "SyncedExponent.h"
+#include "effects/LumDigiDelay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +35,7 @@ void MainComponent::TimeSlider::showTime(bool syncedMode, float time)
     synced = syncedMode;
     offered = synced ? juce::NormalisableRange<double>(1.0, 6.0, 1.0) : juce::NormalisableRange<double>(10.0, 2000.0, 10.0);
 
-    const double played = synced ? syncedExponent(time) : time;
+    const double played = synced ? LumDigiDelay::syncedExponent(time) : time;
     const bool onOfferedStep = offered.snapToLegalValue(played) == played;
 
     // The offered range, widened to take what plays; a time off its steps needs the parameter's own step.
