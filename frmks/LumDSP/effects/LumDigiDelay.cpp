@@ -74,6 +74,12 @@ void LumDigiDelay::createRings()
     initUniComb(&delayLineR, ringLength(delayLineSeconds, engineSampleRate));
     initUniComb(&modLineL, ringLength(modLineSeconds, engineSampleRate));
     initUniComb(&modLineR, ringLength(modLineSeconds, engineSampleRate));
+
+    const auto limitsOf = [this](const UniComb* ring) {
+        return DelayLimits { 1.0f / engineSampleRate, static_cast<float>(ring->size - 1) / engineSampleRate };
+    };
+    delayLineLimits = limitsOf(delayLineL);
+    modLineLimits = limitsOf(modLineL);
 }
 
 void LumDigiDelay::deleteRings()

@@ -171,12 +171,16 @@ private:
     };
 
     IncrementCache incrementCache;
+
+    // delayLimits of each kind of ring, computed with the rings: a block asks for them several times.
+    DelayLimits delayLineLimits;
+    DelayLimits modLineLimits;
 };
 
 // Inline: the block loops call these once or twice per sample.
 LUM_ALWAYS_INLINE LumDigiDelay::DelayLimits LumDigiDelay::delayLimits(const UniComb* ring) const
 {
-    return { 1.0f / engineSampleRate, static_cast<float>(ring->size - 1) / engineSampleRate };
+    return ring == delayLineL || ring == delayLineR ? delayLineLimits : modLineLimits;
 }
 
 LUM_ALWAYS_INLINE float LumDigiDelay::limitDelay(float seconds, DelayLimits limits)
