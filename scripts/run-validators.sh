@@ -48,9 +48,13 @@ for variable in "${pluginval_option_variables[@]}"; do
     unset_options+=(-u "$variable")
 done
 
-failed=()
+# Headless runs get no display at all, whatever the caller's session has.
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY)
 
-# Runs one validation: name, then the command. A headless run gets no display at all.
+failed=()
+ran=0
+
+# Runs one validation: its name, then the command.
 run() {
     local name="$1"
     shift
@@ -59,6 +63,7 @@ run() {
     env "${unset_options[@]}" HOME="$home" timeout --kill-after=10 "$run_limit_seconds" "$@" > "$log" 2>&1 \
         || status=$?
     local seconds=$((SECONDS - start)) result=pass
+    ran=$((ran + 1))
     if ((status == 124)); then
         result="FAIL (no end after $run_limit_seconds s)"
     elif ((status != 0)); then
@@ -74,16 +79,13 @@ run() {
     printf 'validator %-22s %s, %d s, %s\n' "$name" "$result" "$seconds" "$log"
 }
 
+declare -A plugin_of=([vst3]="$vst3_bundle" [vst2]="$vst2_plugin" [lv2]="$lv2_bundle")
+started=$SECONDS
 skipped=()
 if [[ -n "$pluginval" ]]; then
     for format in vst3 vst2 lv2; do
-        case "$format" in
-            vst3) plugin="$vst3_bundle" ;;
-            vst2) plugin="$vst2_plugin" ;;
-            lv2) plugin="$lv2_bundle" ;;
-        esac
-        pluginval_run=("$pluginval" --strictness-level 10 --validate "$plugin")
-        run "pluginval-$format" env -u DISPLAY -u WAYLAND_DISPLAY "${pluginval_run[@]}" --skip-gui-tests
+        pluginval_run=("$pluginval" --strictness-level 10 --validate "${plugin_of[$format]}")
+        run "pluginval-$format" "${headless[@]}" "${pluginval_run[@]}" --skip-gui-tests
         run "pluginval-$format-editor" xvfb-run -a "${pluginval_run[@]}"
     done
 else
@@ -91,7 +93,7 @@ else
 fi
 
 if [[ -n "$vst3_validator" ]]; then
-    run vst3-validator env -u DISPLAY -u WAYLAND_DISPLAY "$vst3_validator" -e "$vst3_bundle"
+    run vst3-validator "${headless[@]}" "$vst3_validator" -e "$vst3_bundle"
 else
     skipped+=("Steinberg's VST 3 validator (VELA_VST3_VALIDATOR is not set and no validator is on PATH)")
 fi
@@ -104,4 +106,7 @@ fi
 if ((${#failed[@]})); then
     echo "validators failed: ${failed[*]} (logs in $log_dir)"
     exit 1
+fi
+if ((ran)); then
+    echo "validators: $ran runs passed in $((SECONDS - started)) s"
 fi
