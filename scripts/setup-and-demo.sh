@@ -5,17 +5,17 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${VELA_BUILD_DIR:-$root/build}"
-artefacts="$build_dir/products/Vela_desktop/Vela_artefacts/Release"
+source "$root/scripts/plugin-artefacts.sh"
 
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 
 mkdir -p "$HOME/.vst" "$HOME/.vst3" "$HOME/.lv2" "$HOME/.local/bin"
-install -m 755 "$artefacts/VST/Vela.so" "$HOME/.vst/Vela.so"
+install -m 755 "$vst2_plugin" "$HOME/.vst/Vela.so"
 rm -rf "$HOME/.vst3/Vela.vst3" "$HOME/.lv2/Vela.lv2"
-cp -R "$artefacts/VST3/Vela.vst3" "$HOME/.vst3/"
-cp -R "$artefacts/LV2/Vela.lv2" "$HOME/.lv2/"
-install -m 755 "$artefacts/Standalone/Vela" "$HOME/.local/bin/Vela"
+cp -R "$vst3_bundle" "$HOME/.vst3/"
+cp -R "$lv2_bundle" "$HOME/.lv2/"
+install -m 755 "$standalone_app" "$HOME/.local/bin/Vela"
 install -m 755 "$build_dir/tools/vela-render/vela-render" "$HOME/.local/bin/vela-render"
 
 # The factory bank joins the user's presets; a preset of the same name that is already there stays.
