@@ -115,8 +115,10 @@ void TapCaption::timerCallback()
         tempoShown = false;
     }
 
+    if (pulsing)
+        repaint();
+
     pulsing = pulsing && sinceTap < pulseMs;
     if (! pulsing && ! tempoShown)
         stopTimer();
-    repaint();
 }
