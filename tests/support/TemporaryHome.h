@@ -21,6 +21,8 @@ public:
     }
 
     juce::File presetFolder() const { return folder.getChildFile("Quillon/Vela/Presets"); }
+    juce::File settingsFile() const { return folder.getChildFile("Quillon/Vela/Settings.xml"); }
+    void forgetSettings() const { settingsFile().deleteFile(); }
 
     const juce::File folder { juce::File::createTempFile("vela-home") };
 

@@ -1,6 +1,7 @@
 #include "MainComponent.h"
 
 #include "PluginProcessor.h"
+#include "TapCaption.h"
 #include "VelaImages.h"
 
 const char* MainComponent::bg_png = VelaImages::bg_png;
@@ -100,7 +101,7 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
     setUpKnob(*mixSlider, 1.0, 0.01, delayKnobColour, this);
     modFreqSlider = addControl<juce::Slider>(*this, "modFreq");
     setUpKnob(*modFreqSlider, 20.0, 0.001, modKnobColour, this);
-    timeLabel = addCaption(*this, "TIME");
+    timeLabel = addControl<TapCaption>(*this, juce::translate("TIME"), processor, *timeSlider);
     setUpCaption(*timeLabel, 13.0f, J::centred);
     feedbackLabel = addCaption(*this, "FEEDBACK");
     setUpCaption(*feedbackLabel, 13.0f, J::centred);
@@ -190,6 +191,10 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
     valueTreeState.addParameterListener("modRouting", this);
     valueTreeState.addParameterListener("syncMode", this);
     valueTreeState.addParameterListener("time", this);
+
+    // The T key taps wherever the focus is in the panel; a click on the panel gives the panel the focus.
+    setWantsKeyboardFocus(true);
+    addKeyListener(timeLabel.get());
 }
 
 MainComponent::~MainComponent()
@@ -197,6 +202,7 @@ MainComponent::~MainComponent()
     valueTreeState.removeParameterListener("modRouting", this);
     valueTreeState.removeParameterListener("syncMode", this);
     valueTreeState.removeParameterListener("time", this);
+    removeKeyListener(timeLabel.get());
     cancelPendingUpdate();
     disconnectParamters();
 }

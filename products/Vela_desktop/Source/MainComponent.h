@@ -6,7 +6,9 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
+class TapCaption;
 class VelaAudioProcessor;
 
 // The plug-in's panel: nine knobs, eleven captions, ten text buttons and two combo boxes over the background.
@@ -28,11 +30,14 @@ public:
 
         // Shows the time as the engine plays it in the mode, without writing it back.
         void showTime(bool syncedMode, float time);
+        // While the standalone app's tempo is tapped: that tempo in place of the time, until nothing is given.
+        void showTempo(std::optional<float> bpm);
 
         bool synced = false;
 
     private:
-        juce::NormalisableRange<double> offered { 10.0, 2000.0, 10.0 };
+        juce::NormalisableRange<double> offered;
+        std::optional<float> shownTempo;
     };
 
     MainComponent(VelaAudioProcessor& processor, juce::AudioProcessorValueTreeState& valueTreeState);
@@ -78,7 +83,7 @@ private:
     std::unique_ptr<juce::Slider> modAmountSlider;
     std::unique_ptr<juce::Slider> mixSlider;
     std::unique_ptr<juce::Slider> modFreqSlider;
-    std::unique_ptr<juce::Label> timeLabel;
+    std::unique_ptr<TapCaption> timeLabel;
     std::unique_ptr<juce::Label> feedbackLabel;
     std::unique_ptr<juce::Label> modAmountLabel;
     std::unique_ptr<juce::Label> mixLabel;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "LumJuceAudioProcessor.h"
+#include "StandaloneTempo.h"
 #include "VelaTail.h"
 
 #include <atomic>
+#include <memory>
 #include <vector>
 
 class LumDigiDelay;
@@ -33,6 +35,11 @@ public:
 
     const LumDigiDelay& engine() const { return *delayEngine; }
 
+    // The tempo the delay syncs to: the standalone app's own, or the last one the host gave (120 until then).
+    float syncedTempo() const;
+    // The standalone app's own tempo; nothing in a host, which gives the tempo itself.
+    StandaloneTempo* standaloneTempo() { return ownTempo.get(); }
+
 private:
     void copyParametersToEngine();
     float hostTempo();
@@ -47,6 +54,8 @@ private:
     };
 
     std::vector<EngineInput> engineInputs;
+
+    const std::unique_ptr<StandaloneTempo> ownTempo;
 
     // For the tail, which any thread may ask for: the last tempo the host gave and the rate it prepared.
     std::atomic<float> lastTempo { 120.0f };

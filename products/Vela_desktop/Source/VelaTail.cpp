@@ -40,17 +40,6 @@ double loopSeconds(Loop loop, double firstLevel)
     return loop.periodSeconds > 0.0 ? loop.periodSeconds * audiblePasses(firstLevel, loop.gain) : 0.0;
 }
 
-double noteUnitBeats(int syncMode)
-{
-    switch (syncMode)
-    {
-        case 0: return 1.0 / 16.0;
-        case 1: return 3.0 / 32.0;
-        case 2: return 1.0 / 24.0;
-        default: return 0.0;
-    }
-}
-
 // The modulation line of each type at its longest read, centre plus depth: Chorus 5 + 30 ms, Vibrato 1 + 3 ms,
 // Flanger 1 + 2 ms; the Delay type keeps the last of those shapes and adds half the main delay. Pan and
 // Tremolo use no line.
