@@ -18,7 +18,7 @@ mapfile -t packaged < <(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|
 echo "$deb: ${#packaged[@]} paths"
 
 step "install it"
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" > /dev/null
+DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq "$deb" > /dev/null
 dpkg-query -W -f='${Package} ${Version} ${Status}\n' vela
 
 step "lv2ls lists $uri"
@@ -26,7 +26,7 @@ lv2ls | grep -x "$uri"
 
 step "JUCE's hosts load the installed plug-ins and hear the click's echo"
 VELA_VST3_BUNDLE=/usr/lib/vst3/Vela.vst3 VELA_VST2_LIBRARY=/usr/lib/vst/Vela.so VELA_LV2_BUNDLE=/usr/lib/lv2/Vela.lv2 \
-    "$build_dir/tests/plugin-host/vela-plugin-host-test" --gtest_brief=1 \
+    "$build_dir/tests/plugin-host/vela-plugin-host-test_artefacts/Release/vela-plugin-host-test" --gtest_brief=1 \
     --gtest_filter='Formats/PluginIdentity.*:Formats/DelayedImpulse.*' 2>&1 | grep -v '^init' | tail -3
 
 step "the programs"
@@ -34,17 +34,22 @@ command -v vela vela-render
 vela-render --version
 man -w vela-render
 man -w vela
-desktop-file-validate /usr/share/applications/vela.desktop 2> /dev/null && echo "vela.desktop is valid" || true
 
 step "remove it"
-apt-get remove -y -qq vela > /dev/null
+apt-get -o DPkg::Lock::Timeout=900 remove -y -qq vela > /dev/null
 left=0
 for path in "${packaged[@]}"; do
-    if [[ -e "$path" && ! -d "$path" ]] || [[ -d "$path" && "$path" == *Vela* ]] || [[ -d "$path" && "$path" == */vela ]]; then
+    # Shared folders such as /usr/lib/lv2 stay; Vela's own bundles and documentation folder go.
+    if [[ -f "$path" || -L "$path" ]] || [[ -d "$path" && "$path" =~ (/Vela\.(lv2|vst3)|/doc/vela)(/|$) ]]; then
         echo "left behind: $path"
         left=1
     fi
 done
-dpkg-query -W vela 2> /dev/null | grep -q . && dpkg -s vela 2> /dev/null | grep -q "Status: install" && left=1
-[[ "$left" == 0 ]] && echo "none of the package's ${#packaged[@]} paths is left (shared folders such as /usr/lib/lv2 aside)"
+if dpkg-query -W -f='${Status}' vela 2> /dev/null | grep -q "install ok"; then
+    echo "still installed"
+    left=1
+fi
+if [[ "$left" == 0 ]]; then
+    echo "none of the package's ${#packaged[@]} paths is left, but the shared folders"
+fi
 exit "$left"
