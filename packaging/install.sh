@@ -44,7 +44,7 @@ if [[ "$uninstall" == 1 ]]; then
     exit 0
 fi
 
-files="$here/files/usr"
+files="$here/files"
 # Where each part of the archive's tree goes.
 places=(
     "lib/lv2/Vela.lv2:$lv2/Vela.lv2"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Packs the staged tree (packaging/stage.sh) into the portable archive: vela-VERSION/ with the tree under files/,
+# Packs the staged tree (packaging/stage.sh) into the portable archive: vela-VERSION/ with the tree's usr/ as files/,
 # install.sh and a README.
 # Usage: make-archive.sh TREE ARCHIVE.tar.gz
 set -euo pipefail

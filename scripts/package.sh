@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Vela's Debian package from the Release build into build/packages/vela_VERSION_ARCH.deb.
 #   --check    then checks it: its file list against packaging/expected-files.txt, and lintian (no error, no
-#              warning)
+#              warning); and that the portable archive's install.sh, run for a user, installs the same files and
+#              its uninstall leaves none of them
 #   --archive  also writes the portable archive build/packages/vela-VERSION-linux-ARCH.tar.gz
 #
 # dpkg-deb rather than CPack: the plug-ins are JUCE bundles without CMake install rules, and a clean lintian
@@ -81,4 +82,24 @@ if [[ "$check" == 1 ]]; then
         exit 1
     fi
     lintian --fail-on error,warning "$deb"
+fi
+
+if [[ "$check" == 1 ]]; then
+    home="$shlibs/home"
+    mkdir -p "$home/unpacked"
+    "$root/packaging/make-archive.sh" "$tree" "$shlibs/vela-$version-linux-$arch.tar.gz" > /dev/null
+    tar -C "$home/unpacked" -xzf "$shlibs/vela-$version-linux-$arch.tar.gz"
+    HOME="$home" "$home/unpacked/vela-$version/install.sh" > /dev/null
+    installed="$(find "$home" -path "$home/unpacked" -prune -o -type f -print | wc -l)"
+    packaged="$(find "$tree/usr" -type f | wc -l)"
+    # The archive installs the package's files, and its manifest beside them.
+    if [[ "$installed" != "$((packaged + 1))" ]]; then
+        echo "install.sh installed $installed files for the package's $packaged" >&2
+        exit 1
+    fi
+    HOME="$home" "$home/unpacked/vela-$version/install.sh" --uninstall > /dev/null
+    if find "$home" -path "$home/unpacked" -prune -o -type f -print | grep .; then
+        echo "install.sh --uninstall left these files" >&2
+        exit 1
+    fi
 fi
