@@ -11,7 +11,7 @@ packages=(
     xvfb xauth libx11-dev
     clang libclang-rt-14-dev
     libsndfile1-dev
-    dpkg-dev fakeroot lintian sordi man-db
+    dpkg-dev lintian sordi man-db bsdextrautils
 )
 
 missing=()
