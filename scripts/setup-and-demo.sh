@@ -18,10 +18,6 @@ cp -R "$lv2_bundle" "$HOME/.lv2/"
 install -m 755 "$standalone_app" "$HOME/.local/bin/Vela"
 install -m 755 "$build_dir/tools/vela-render/vela-render" "$HOME/.local/bin/vela-render"
 
-# The factory bank joins the user's presets; a preset of the same name that is already there stays.
-preset_dir="$HOME/Quillon/Vela/Presets"
-mkdir -p "$preset_dir"
-cp -n "$root"/resources/presets/*.preset "$preset_dir/"
 
 demo_dir="${VELA_DEMO_DIR:-$HOME/Vela-demo}"
 mkdir -p "$demo_dir"
@@ -31,6 +27,6 @@ mkdir -p "$demo_dir"
 
 echo
 echo "Installed: ~/.vst/Vela.so, ~/.vst3/Vela.vst3, ~/.lv2/Vela.lv2, ~/.local/bin/Vela, ~/.local/bin/vela-render"
-echo "Presets:   $preset_dir"
+echo "Presets:   ~/Quillon/Vela/Presets (the factory bank, written when Vela first opens)"
 echo "Demo input:    $demo_dir/plucks.wav"
 echo "Demo rendered: $demo_dir/plucks-vela.wav"

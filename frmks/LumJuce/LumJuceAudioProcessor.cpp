@@ -35,7 +35,11 @@ void LumJuceAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce:
 const juce::String& LumJuceAudioProcessor::presetFolder()
 {
     if (presetPath.isEmpty())
+    {
         presetPath = LumJucePresetFolder::pathFor(getName());
+        if (! juce::File(presetPath).exists())
+            LumJuceFactoryPresets::writeMissing(presetPath, factoryPresets);
+    }
 
     return presetPath;
 }
@@ -139,6 +143,12 @@ bool LumJuceAudioProcessor::deleteProgram(int index)
 
     refreshPrograms();
     return true;
+}
+
+void LumJuceAudioProcessor::restoreFactoryPresets()
+{
+    LumJuceFactoryPresets::writeMissing(presetFolder(), factoryPresets);
+    refreshPrograms();
 }
 
 juce::StringArray LumJuceAudioProcessor::getAllProgramsNames()

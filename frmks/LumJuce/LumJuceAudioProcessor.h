@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LumJuceFactoryPresets.h"
 #include "LumJucePresetFolder.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -45,6 +46,8 @@ public:
     bool saveProgram(const juce::String& name);
     // Removes preset `index` from the folder; false when there is no such preset or it can't be removed.
     bool deleteProgram(int index);
+    // Writes back the factory presets the folder lacks (none is replaced) and lists the folder again.
+    void restoreFactoryPresets();
     juce::File programFile(const juce::String& name);
     void setProgramModified();
     // The loaded preset's index, or -1 for none, whatever the plug-in format shows its host.
@@ -59,6 +62,8 @@ public:
 
 protected:
     LumDSPEffect* effect = nullptr;
+    // Written into the preset folder when an instance finds no folder there yet, as on a first open.
+    LumJuceFactoryPresets::Bank factoryPresets;
     juce::String presetPath;
     std::atomic<int> currentProgram { -1 };
 

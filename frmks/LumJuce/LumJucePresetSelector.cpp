@@ -36,6 +36,7 @@ void LumJucePresetSelector::refill()
     addSeparator();
     addItem(juce::translate("Save Preset..."), saveItemId);
     addItem(juce::translate("Delete Preset"), deleteItemId);
+    addItem(juce::translate("Restore Factory Presets"), restoreFactoryItemId);
 
     const int current = processor.currentPresetIndex();
     const int shown = juce::isPositiveAndBelow(current, names.size()) ? current : names.indexOf(shownPreset);
@@ -55,12 +56,14 @@ void LumJucePresetSelector::showPopup()
 void LumJucePresetSelector::chosen()
 {
     const int id = getSelectedId();
-    if (id == saveItemId || id == deleteItemId)
+    if (id == saveItemId || id == deleteItemId || id == restoreFactoryItemId)
     {
         // An action is no preset: the box goes back to the one it showed.
         refill();
         if (id == saveItemId)
             askForName(shownPreset);
+        else if (id == restoreFactoryItemId)
+            restoreFactoryPresets();
         else if (shownPreset.isNotEmpty())
             confirmDeleting(shownPreset);
         return;
@@ -117,6 +120,12 @@ void LumJucePresetSelector::save(const juce::String& name)
     }
 
     shownPreset = name;
+    refill();
+}
+
+void LumJucePresetSelector::restoreFactoryPresets()
+{
+    processor.restoreFactoryPresets();
     refill();
 }
 

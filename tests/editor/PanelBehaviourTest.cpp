@@ -106,11 +106,12 @@ TEST_F(PanelBehaviour, PresetSelectorLoadsTheProgramOfTheItemPicked)
     restart();
 
     auto& selector = controlAs<juce::ComboBox>(Controls::presetSelector);
-    ASSERT_EQ(selector.getNumItems(), 5) << "three presets, then saving and deleting";
+    ASSERT_EQ(selector.getNumItems(), 6) << "three presets, then saving, deleting and restoring the factory ones";
     EXPECT_EQ(selector.getItemText(0), "Init");
     EXPECT_EQ(selector.getItemText(2), "Short");
     EXPECT_EQ(selector.getItemText(3), "Save Preset...");
     EXPECT_EQ(selector.getItemText(4), "Delete Preset");
+    EXPECT_EQ(selector.getItemText(5), "Restore Factory Presets");
     EXPECT_EQ(selector.getSelectedItemIndex(), -1);
     EXPECT_EQ(selector.getTextWhenNothingSelected(), "Init");
 
@@ -140,11 +141,12 @@ TEST_F(PanelBehaviour, OpeningShowsTheCurrentProgramWithoutLoadingItAgain)
     EXPECT_EQ(processor->getCurrentProgram(), 1);
 }
 
-TEST_F(PanelBehaviour, WithoutPresetsTheSelectorOffersOnlySaving)
+TEST_F(PanelBehaviour, WithoutPresetsTheSelectorOffersSavingAndTheFactoryPresets)
 {
     auto& selector = controlAs<juce::ComboBox>(Controls::presetSelector);
-    ASSERT_EQ(selector.getNumItems(), 2);
+    ASSERT_EQ(selector.getNumItems(), 3);
     EXPECT_EQ(selector.getItemText(0), "Save Preset...");
+    EXPECT_EQ(selector.getItemText(2), "Restore Factory Presets");
     EXPECT_FALSE(selector.isItemEnabled(LumJucePresetSelector::deleteItemId)) << "nothing to delete";
     EXPECT_EQ(selector.getSelectedItemIndex(), -1);
     EXPECT_EQ(selector.getTextWhenNothingSelected(), "Init");

@@ -68,9 +68,10 @@ class HostPrograms : public testing::TestWithParam<PluginFormat>
 };
 } // namespace
 
+// On a first open: the plug-in writes the bank it carries, and lists it.
 TEST_P(HostPrograms, ProgramKIsPresetK)
 {
-    const BankHome bank;
+    const BankHome bank(BankHome::writtenOnFirstOpen);
     auto plugin = loadPlugin(GetParam());
     ASSERT_NE(plugin.instance, nullptr) << plugin.error;
     auto& instance = *plugin.instance;

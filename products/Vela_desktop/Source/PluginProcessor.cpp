@@ -1,5 +1,6 @@
 #include "PluginProcessor.h"
 
+#include "FactoryPresets.h"
 #include "PluginEditor.h"
 #include "VelaParameters.h"
 #include "effects/LumDigiDelay.h"
@@ -22,6 +23,7 @@ VelaAudioProcessor::VelaAudioProcessor()
         engineInputs.push_back({ raw, member.store });
     }
 
+    factoryPresets = velaFactoryPresets();
     addListener(this);
 }
 
