@@ -5,6 +5,7 @@
 #include "HostedPlugin.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace
@@ -63,6 +64,56 @@ float timeOf(juce::AudioProcessor& instance)
     return time == nullptr ? -1.0f : time->getValue() * 2000.0f;
 }
 
+// Where the loudest echo of an impulse comes back, in milliseconds, once the delay time has settled: with
+// feedback below 100 % that is the first echo, at the delay time.
+float loudestEchoMs(juce::AudioProcessor& instance)
+{
+    constexpr int settlingBlocks = 3 * static_cast<int>(hostSampleRate) / hostBlockSize;
+    constexpr int listeningBlocks = 5 * static_cast<int>(hostSampleRate) / hostBlockSize / 2;
+    constexpr int ignoredSamples = static_cast<int>(hostSampleRate) / 20;
+
+    juce::AudioBuffer<float> block(2, hostBlockSize);
+    juce::MidiBuffer midi;
+    for (int i = 0; i < settlingBlocks; ++i)
+    {
+        block.clear();
+        instance.processBlock(block, midi);
+    }
+
+    float loudest = 0.0f;
+    int loudestAt = -1;
+    for (int i = 0; i < listeningBlocks; ++i)
+    {
+        block.clear();
+        if (i == 0)
+            block.setSample(0, 0, 0.5f);
+        instance.processBlock(block, midi);
+
+        for (int n = 0; n < hostBlockSize; ++n)
+        {
+            const int at = i * hostBlockSize + n;
+            if (at >= ignoredSamples && std::abs(block.getSample(0, n)) > loudest)
+            {
+                loudest = std::abs(block.getSample(0, n));
+                loudestAt = at;
+            }
+        }
+    }
+
+    return static_cast<float>(loudestAt * 1000.0 / hostSampleRate);
+}
+
+// What the host hears from the plug-in while one of its own calls runs.
+struct HostEars : juce::AudioProcessorListener
+{
+    void audioProcessorParameterChanged(juce::AudioProcessor*, int, float) override { ++values; }
+    void audioProcessorParameterChangeGestureBegin(juce::AudioProcessor*, int) override { ++gestures; }
+    void audioProcessorChanged(juce::AudioProcessor*, const ChangeDetails&) override {}
+
+    int values = 0;
+    int gestures = 0;
+};
+
 class HostPrograms : public testing::TestWithParam<PluginFormat>
 {
 };
@@ -106,6 +157,76 @@ TEST_P(HostPrograms, ProgramKIsPresetK)
         }
         else
             EXPECT_NEAR(timeOf(instance), presetTime(name), 0.5f) << name;
+    }
+}
+
+// Whatever the plug-in reports as current after an edit, a pick of any program loads it: Init, and the very
+// program the edit started from.
+TEST_P(HostPrograms, EveryPickIsHeardEvenAfterAnEdit)
+{
+    const BankHome bank;
+    auto plugin = loadPlugin(GetParam());
+    ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+    auto& instance = *plugin.instance;
+    instance.prepareToPlay(hostSampleRate, hostBlockSize);
+
+    const auto programIndex = [&](const juce::String& name) {
+        for (int k = 0; k < instance.getNumPrograms(); ++k)
+            if (instance.getProgramName(k) == name)
+                return k;
+        return -1;
+    };
+    const int init = programIndex("Init");
+    const int other = programIndex("Wide Spread");
+    ASSERT_GE(init, 0);
+    ASSERT_GE(other, 0);
+
+    const auto pick = [&](int k) {
+        instance.setCurrentProgram(k);
+        deliverChanges(instance);
+    };
+    const auto editTime = [&] {
+        findParameter(instance, "Time")->setValueNotifyingHost(0.9f);
+        deliverChanges(instance);
+    };
+    const float initEchoMs = presetTime("Init");
+    constexpr float toleranceMs = 40.0f;
+
+    pick(init);
+    editTime();
+    EXPECT_NEAR(loudestEchoMs(instance), 1800.0f, toleranceMs) << "the edit is heard";
+    pick(init);
+    EXPECT_NEAR(loudestEchoMs(instance), initEchoMs, toleranceMs) << "the current program, picked again after an edit";
+
+    pick(other);
+    editTime();
+    pick(init);
+    EXPECT_NEAR(loudestEchoMs(instance), initEchoMs, toleranceMs) << "Init, after another program and an edit";
+}
+
+// A VST 3 host sets its program parameter and waits for the call to return: the plug-in sends nothing back
+// meanwhile (a program edit then would reach the host before its own value is stored). The values the
+// program brings follow from the message thread.
+TEST(HostProgramsVst3, NothingIsSentBackWhileTheHostSetsTheProgram)
+{
+    const BankHome bank;
+    auto plugin = loadPlugin(PluginFormat::vst3);
+    ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+    auto& instance = *plugin.instance;
+    instance.prepareToPlay(hostSampleRate, hostBlockSize);
+
+    for (const auto* name : { "Wide Spread", "Init", "Clean Slapback" })
+    {
+        const int k = listedBank.indexOf(name);
+        HostEars ears;
+        instance.addListener(&ears);
+        instance.setCurrentProgram(k);
+        instance.removeListener(&ears);
+        EXPECT_EQ(ears.values + ears.gestures, 0) << name;
+
+        deliverChanges(instance);
+        EXPECT_NEAR(timeOf(instance), presetTime(name), 0.5f) << name << ": the host learns the program's values";
+        EXPECT_EQ(instance.getCurrentProgram(), k) << name;
     }
 }
 
