@@ -72,7 +72,10 @@ Loaded loadInstances(PluginFormat format)
 
 struct Figures
 {
-    long heapCalls = 0;
+    // Per format, in the order loaded: in the first pass, where the host and wrapper may set up what later
+    // blocks reuse, and in all the others.
+    std::vector<long> firstPassHeapCalls;
+    std::vector<long> heapCalls;
     long nonFiniteBlocks = 0;
     std::vector<double> blockMs;
     std::vector<double> passMs;
@@ -81,6 +84,8 @@ struct Figures
 // The audio thread: every instance once per pass, one automated parameter per block.
 void play(std::vector<juce::AudioPluginInstance*>& instances, Figures& figures)
 {
+    figures.heapCalls.assign(instances.size() / instancesPerFormat, 0);
+    figures.firstPassHeapCalls = figures.heapCalls;
     juce::AudioBuffer<float> buffer(2, hostBlockSize);
     juce::MidiBuffer midi;
     std::mt19937 random(7);
@@ -92,8 +97,9 @@ void play(std::vector<juce::AudioPluginInstance*>& instances, Figures& figures)
     for (int pass = 0; pass < passes; ++pass)
     {
         const auto passStart = Clock::now();
-        for (auto* instance : instances)
+        for (size_t i = 0; i < instances.size(); ++i)
         {
+            auto* instance = instances[i];
             const auto& parameters = instance->getParameters();
             parameters[static_cast<int>(random() % static_cast<unsigned>(parameters.size()))]->setValueNotifyingHost(unit(random));
 
@@ -109,7 +115,7 @@ void play(std::vector<juce::AudioPluginInstance*>& instances, Figures& figures)
                 counts = watch.counts();
             }
             figures.blockMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-            figures.heapCalls += counts.heapCalls;
+            (pass == 0 ? figures.firstPassHeapCalls : figures.heapCalls)[i / instancesPerFormat] += counts.heapCalls;
 
             bool finite = true;
             for (int channel = 0; channel < 2; ++channel)
@@ -127,6 +133,8 @@ int main()
     const auto home = juce::File::createTempFile("vela-soak-home");
     home.createDirectory();
     setenv("HOME", home.getFullPathName().toRawUTF8(), 1);
+    // The built bundle only, not one installed elsewhere under the same URI.
+    setenv("LV2_PATH", juce::File(VELA_LV2_BUNDLE).getParentDirectory().getFullPathName().toRawUTF8(), 1);
     {
         const juce::ScopedJuceInitialiser_GUI juceRuntime;
         const BankHome bank;
@@ -170,7 +178,10 @@ int main()
                     hostSampleRate);
         std::printf("message thread meanwhile: %ld program changes, %ld state get/set round trips\n", programChanges,
                     stateRoundTrips);
-        std::printf("heap calls inside processBlock: %ld\n", figures.heapCalls);
+        for (size_t f = 0; f < formats.size(); ++f)
+            std::printf("heap calls inside %s processBlock: %ld in the first pass, %ld in the %d blocks after it\n",
+                        pluginFormatName(formats[f].format).c_str(), figures.firstPassHeapCalls[f],
+                        figures.heapCalls[f], (passes - 1) * instancesPerFormat);
         std::printf("blocks with a non-finite sample: %ld of %zu\n", figures.nonFiniteBlocks, figures.blockMs.size());
         std::printf("one instance's block, 99.9th percentile: %.3f ms (%.1f %% of the %.2f ms period)\n",
                     percentile(figures.blockMs, 0.999), 100.0 * percentile(figures.blockMs, 0.999) / blockPeriodMs,
