@@ -208,6 +208,38 @@ TEST_P(HostPrograms, EveryPickIsHeardEvenAfterAnEdit)
     EXPECT_NEAR(loudestEchoMs(instance), initEchoMs, toleranceMs) << "Init, after another program and an edit";
 }
 
+// A preset the plug-in refuses, picked from a host's program list, leaves the sound and the current program
+// as they were. (An LV2 bundle lists only the factory bank.)
+TEST(HostProgramsRefused, ARefusedPresetChangesNothing)
+{
+    for (const auto format : { PluginFormat::vst3, PluginFormat::vst2 })
+    {
+        const BankHome bank;
+        ASSERT_TRUE(juce::File::getSpecialLocation(juce::File::userHomeDirectory)
+                        .getChildFile("Quillon/Vela/Presets/Broken.preset")
+                        .replaceWithText("<?xml version=\"1.0\"?>\n<Vela><PARAM id=\"time\""));
+        auto plugin = loadPlugin(format);
+        ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+        auto& instance = *plugin.instance;
+        instance.prepareToPlay(hostSampleRate, hostBlockSize);
+
+        juce::StringArray names;
+        for (int k = 0; k < instance.getNumPrograms(); ++k)
+            names.add(instance.getProgramName(k));
+        const int loaded = names.indexOf("Clean Slapback");
+        const int broken = names.indexOf("Broken");
+        ASSERT_GE(broken, 0) << pluginFormatName(format);
+
+        instance.setCurrentProgram(loaded);
+        deliverChanges(instance);
+        instance.setCurrentProgram(broken);
+        deliverChanges(instance);
+
+        EXPECT_EQ(instance.getCurrentProgram(), loaded) << pluginFormatName(format);
+        EXPECT_NEAR(timeOf(instance), presetTime("Clean Slapback"), 0.5f) << pluginFormatName(format);
+    }
+}
+
 // A VST 3 host sets its program parameter and waits for the call to return: the plug-in sends nothing back
 // meanwhile (a program edit then would reach the host before its own value is stored). The values the
 // program brings follow from the message thread.
