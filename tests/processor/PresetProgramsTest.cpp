@@ -343,3 +343,32 @@ TEST_F(PresetPrograms, TheListStopsAtItsBound)
     processor->setCurrentProgram(bound - 1);
     EXPECT_EQ(time(), 100.0f + static_cast<float>((bound - 1) % 1000));
 }
+
+// A program change keeps the numbers of its file: the state saved after it is the state saved after restoring the
+// file, whichever program came before.
+TEST_F(PresetPrograms, AProgramSavesTheStateItsFileGives)
+{
+    const juce::File bank { VELA_FACTORY_PRESETS_DIR };
+    ASSERT_TRUE(home.presetFolder().createDirectory());
+    for (const auto& file : bank.findChildFiles(juce::File::findFiles, false, "*.preset"))
+        ASSERT_TRUE(file.copyFileTo(home.presetFolder().getChildFile(file.getFileName())));
+    // Numbers a person may type, which a float holds only approximately.
+    addPreset("Typed.preset", "<Vela><PARAM id=\"modFreq\" value=\"0.3\"/><PARAM id=\"time\" value=\"333.3\"/>"
+                              "<PARAM id=\"feedback\" value=\"12.34\"/></Vela>");
+    createProcessor();
+
+    const auto names = processor->getAllProgramsNames();
+    for (int k = 0; k < names.size(); ++k)
+    {
+        processor->setCurrentProgram((k + 5) % names.size());
+        processor->setCurrentProgram(k);
+        juce::MemoryBlock afterProgram;
+        processor->getStateInformation(afterProgram);
+
+        VelaAudioProcessor fresh;
+        ASSERT_TRUE(fresh.loadPresetFile(home.presetFolder().getChildFile(names[k] + ".preset")));
+        juce::MemoryBlock afterFile;
+        fresh.getStateInformation(afterFile);
+        EXPECT_EQ(afterProgram.toString(), afterFile.toString()) << names[k];
+    }
+}
