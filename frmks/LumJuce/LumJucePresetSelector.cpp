@@ -56,6 +56,7 @@ void LumJucePresetSelector::showPopup()
 void LumJucePresetSelector::chosen()
 {
     const int id = getSelectedId();
+    tellRefusal({});
     if (id == saveItemId || id == deleteItemId || id == restoreFactoryItemId)
     {
         // An action is no preset: the box goes back to the one it showed.
@@ -69,12 +70,25 @@ void LumJucePresetSelector::chosen()
         return;
     }
 
-    if (id > 0)
+    if (id > 0 && processor.selectProgram(id - 1))
     {
         shownPreset = getText();
-        processor.setCurrentProgram(id - 1);
         setItemEnabled(deleteItemId, true);
     }
+    else if (id > 0)
+    {
+        // The previous program stays, and so does the box.
+        const auto file = processor.getAllPrograms()[id - 1].getFileName();
+        const auto problem = processor.programProblem(id - 1);
+        refill();
+        tellRefusal(juce::translate("FILE not loaded: WHY").replace("FILE", file).replace("WHY", problem));
+    }
+}
+
+void LumJucePresetSelector::tellRefusal(const juce::String& line)
+{
+    if (onRefusal)
+        onRefusal(line);
 }
 
 void LumJucePresetSelector::askForName(const juce::String& suggestion)

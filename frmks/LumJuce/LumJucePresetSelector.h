@@ -30,8 +30,12 @@ public:
     // The question or message now open, if any.
     juce::AlertWindow* openDialog() const { return dialog.get(); }
 
+    // Told why a picked preset was refused (the file and the reason, one short line), and told "" on the next pick.
+    std::function<void(const juce::String& line)> onRefusal;
+
 private:
     void chosen();
+    void tellRefusal(const juce::String& line);
     void askForName(const juce::String& suggestion);
     void confirmReplacing(const juce::String& name);
     void save(const juce::String& name);

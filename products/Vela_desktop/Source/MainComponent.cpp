@@ -172,6 +172,8 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
         1);
     // Shows the current program without loading its file again.
     presetSelector->refill();
+    presetSelector->onRefusal = [this](const juce::String& line) { showPresetRefusal(line); };
+    addMouseListener(this, true);
 
     for (juce::Button* button : { preButton.get(), postButton.get(), routingBypassButton.get(), normalButton.get(),
                                   dottedButton.get(), tripletButton.get(), static_cast<juce::TextButton*>(syncTempoButton.get()),
@@ -204,6 +206,7 @@ MainComponent::~MainComponent()
     valueTreeState.removeParameterListener("time", this);
     removeKeyListener(timeLabel.get());
     cancelPendingUpdate();
+    removeMouseListener(this);
     disconnectParamters();
 }
 
@@ -290,7 +293,28 @@ int MainComponent::choiceIndex(const char* parameterID) const
 
 void MainComponent::setNormalised(const char* parameterID, float value)
 {
-    valueTreeState.getParameter(parameterID)->setValueNotifyingHost(value);
+    // A click is one step in a host's undo and automation, as a knob's drag is.
+    auto* parameter = valueTreeState.getParameter(parameterID);
+    parameter->beginChangeGesture();
+    parameter->setValueNotifyingHost(value);
+    parameter->endChangeGesture();
+}
+
+void MainComponent::showPresetRefusal(const juce::String& line)
+{
+    presetRefusalLine.reset();
+    if (line.isEmpty())
+        return;
+
+    presetRefusalLine = addControl<juce::Label>(*this, "presetRefusal", line);
+    setUpCaption(*presetRefusalLine, 11.0f, juce::Justification::centred, 0xffff8a80);
+    presetRefusalLine->setInterceptsMouseClicks(false, false);
+    presetRefusalLine->setBounds(60, 36, 380, 14);
+}
+
+void MainComponent::mouseDown(const juce::MouseEvent&)
+{
+    showPresetRefusal({});
 }
 
 void MainComponent::updateModRouting()

@@ -52,6 +52,8 @@ public:
     void resized() override;
     void visibilityChanged() override;
     void connectParameters() override;
+    // Any click in the panel is the next action, after which a refusal line goes.
+    void mouseDown(const juce::MouseEvent& event) override;
 
     // Whether a refresh of the time knob may set the time for a newly chosen mode: only the user's own
     // click or key press on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
@@ -73,6 +75,8 @@ private:
     void handleAsyncUpdate() override;
     int choiceIndex(const char* parameterID) const;
     void setNormalised(const char* parameterID, float value);
+    // One line under the preset selector; "" takes it away.
+    void showPresetRefusal(const juce::String& line);
     const juce::Image& backgroundFor(float physicalPixelScale);
 
     VelaAudioProcessor& processor;
@@ -110,6 +114,8 @@ private:
     std::unique_ptr<juce::TextButton> loopButton;
     std::unique_ptr<LumJucePresetSelector> presetSelector;
     std::unique_ptr<juce::Label> presetLabel;
+    // Only while a refused preset is being reported.
+    std::unique_ptr<juce::Label> presetRefusalLine;
 
     juce::Image backgroundImage;
     // Twice the size of backgroundImage, decoded the first time the panel is drawn larger than it.
