@@ -8,12 +8,12 @@ function(vela_link_shared_code target)
     target_compile_definitions(${target} PRIVATE $<TARGET_PROPERTY:Vela,COMPILE_DEFINITIONS>)
 endfunction()
 
-# A test program that loads the built VST3, VST2 and LV2 binaries with JUCE's own hosting classes, as a host
-# would, through tests/plugin-host/HostedPlugin.h. It links none of the plug-in's code.
-function(vela_add_plugin_host target)
+# A program that loads the built VST3, VST2 and LV2 binaries with JUCE's own hosting classes, as a host would,
+# through tests/plugin-host/HostedPlugin.h, with a main of its own. It links none of the plug-in's code.
+function(vela_add_plugin_hosting target)
     set(host_dir "${PROJECT_SOURCE_DIR}/tests/plugin-host")
     juce_add_console_app(${target})
-    target_sources(${target} PRIVATE "${host_dir}/HostMain.cpp" "${host_dir}/HostedPlugin.cpp" ${ARGN})
+    target_sources(${target} PRIVATE "${host_dir}/HostedPlugin.cpp" ${ARGN})
     target_include_directories(${target} PRIVATE "${host_dir}")
 
     target_compile_definitions(${target} PRIVATE
@@ -49,4 +49,9 @@ function(vela_add_plugin_host target)
     if(VELA_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         target_compile_options(${target} PRIVATE -fno-sanitize=function)
     endif()
+endfunction()
+
+# The same, as a GoogleTest program whose message thread is the test thread.
+function(vela_add_plugin_host target)
+    vela_add_plugin_hosting(${target} "${PROJECT_SOURCE_DIR}/tests/plugin-host/HostMain.cpp" ${ARGN})
 endfunction()

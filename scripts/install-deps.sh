@@ -11,6 +11,10 @@ packages=(
     xvfb xauth libx11-dev
     clang libclang-rt-14-dev
     libsndfile1-dev
+    # What pluginval loads; it opens the editor under xvfb-run.
+    libasound2 libfreetype6 libpng16-16 zlib1g libbrotli1
+    libx11-6 libxext6 libxinerama1 libxrandr2 libxcursor1 libxrender1 libxcomposite1
+    dpkg-dev lintian sordi man-db bsdextrautils
 )
 
 missing=()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds everything in Release and runs the whole test suite. Then, unless
-# VELA_SANITIZERS=0: builds the suite again with clang's AddressSanitizer and UndefinedBehaviourSanitizer (with
-# the fuzz targets) into build-asan/ and runs it, fuzzes the state chunk and preset file readers and vela-render's
-# WAV input for VELA_FUZZ_SECONDS (60) each, and runs the concurrency test under ThreadSanitizer from build-tsan/.
+# Installs what the tests need, builds everything in Release, runs the whole test suite, then the third-party
+# plug-in validators on the built plug-ins (scripts/run-validators.sh), and checks the Debian package built from it
+# (file list, lintian). Then, unless VELA_SANITIZERS=0: builds the suite again with clang's AddressSanitizer and
+# UndefinedBehaviourSanitizer (with the fuzz targets) into build-asan/ and runs it, fuzzes the state chunk and
+# preset file readers and vela-render's WAV input for VELA_FUZZ_SECONDS (60) each, and runs the concurrency test
+# under ThreadSanitizer from build-tsan/.
 # Any report fails the run.
 set -euo pipefail
 
@@ -14,6 +16,9 @@ jobs="$(nproc)"
 "$root/scripts/build.sh"
 
 ctest --test-dir "$build_dir" --output-on-failure -j"$jobs"
+VELA_BUILD_DIR="$build_dir" "$root/scripts/run-validators.sh"
+# The Debian package from this build: its file list and lintian.
+"$root/scripts/package.sh" --check
 
 if [[ "${VELA_SANITIZERS:-1}" == 0 ]]; then
     exit 0

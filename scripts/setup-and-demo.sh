@@ -5,23 +5,19 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${VELA_BUILD_DIR:-$root/build}"
-artefacts="$build_dir/products/Vela_desktop/Vela_artefacts/Release"
+source "$root/scripts/plugin-artefacts.sh"
 
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 
 mkdir -p "$HOME/.vst" "$HOME/.vst3" "$HOME/.lv2" "$HOME/.local/bin"
-install -m 755 "$artefacts/VST/Vela.so" "$HOME/.vst/Vela.so"
+install -m 755 "$vst2_plugin" "$HOME/.vst/Vela.so"
 rm -rf "$HOME/.vst3/Vela.vst3" "$HOME/.lv2/Vela.lv2"
-cp -R "$artefacts/VST3/Vela.vst3" "$HOME/.vst3/"
-cp -R "$artefacts/LV2/Vela.lv2" "$HOME/.lv2/"
-install -m 755 "$artefacts/Standalone/Vela" "$HOME/.local/bin/Vela"
+cp -R "$vst3_bundle" "$HOME/.vst3/"
+cp -R "$lv2_bundle" "$HOME/.lv2/"
+install -m 755 "$standalone_app" "$HOME/.local/bin/Vela"
 install -m 755 "$build_dir/tools/vela-render/vela-render" "$HOME/.local/bin/vela-render"
 
-# The factory bank joins the user's presets; a preset of the same name that is already there stays.
-preset_dir="$HOME/Quillon/Vela/Presets"
-mkdir -p "$preset_dir"
-cp -n "$root"/resources/presets/*.preset "$preset_dir/"
 
 demo_dir="${VELA_DEMO_DIR:-$HOME/Vela-demo}"
 mkdir -p "$demo_dir"
@@ -31,6 +27,6 @@ mkdir -p "$demo_dir"
 
 echo
 echo "Installed: ~/.vst/Vela.so, ~/.vst3/Vela.vst3, ~/.lv2/Vela.lv2, ~/.local/bin/Vela, ~/.local/bin/vela-render"
-echo "Presets:   $preset_dir"
+echo "Presets:   ~/Quillon/Vela/Presets (the factory bank, written when Vela first opens)"
 echo "Demo input:    $demo_dir/plucks.wav"
 echo "Demo rendered: $demo_dir/plucks-vela.wav"

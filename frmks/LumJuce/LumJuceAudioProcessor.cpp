@@ -6,6 +6,25 @@
 #include <cstdio>
 #include <utility>
 
+namespace
+{
+// Often enough that hosts see a program change from the audio thread while it is still news.
+constexpr int announcementsPerSecond = 30;
+
+// A document's value text for a parameter as a number, or the parameter's default where it holds no finite one.
+double valueOrDefault(const juce::String& text, const juce::RangedAudioParameter& parameter)
+{
+    return LumJuceStateDocument::readNumber(text).value_or(parameter.convertFrom0to1(parameter.getDefaultValue()));
+}
+
+// What the document gives the parameter: its first PARAM's value, as restoring the document would.
+double documentValue(const juce::XmlElement& document, const juce::RangedAudioParameter& parameter)
+{
+    const auto* element = document.getChildByAttribute("id", parameter.paramID);
+    return valueOrDefault(element != nullptr ? element->getStringAttribute("value") : juce::String(), parameter);
+}
+} // namespace
+
 LumJuceAudioProcessor::LumJuceAudioProcessor(const BusesProperties& buses, const juce::Identifier& stateType,
                                              juce::AudioProcessorValueTreeState::ParameterLayout parameterLayout)
     : juce::AudioProcessor(buses),
@@ -16,9 +35,14 @@ LumJuceAudioProcessor::LumJuceAudioProcessor(const BusesProperties& buses, const
 
     // On stderr: hosts and tools may stream audio or data on stdout.
     std::fprintf(stderr, "init");
+
+    startTimerHz(announcementsPerSecond);
 }
 
-LumJuceAudioProcessor::~LumJuceAudioProcessor() = default;
+LumJuceAudioProcessor::~LumJuceAudioProcessor()
+{
+    stopTimer();
+}
 
 void LumJuceAudioProcessor::prepareToPlay(double sampleRate, int maximumBlockSize)
 {
@@ -35,19 +59,39 @@ void LumJuceAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce:
 const juce::String& LumJuceAudioProcessor::presetFolder()
 {
     if (presetPath.isEmpty())
+    {
         presetPath = LumJucePresetFolder::pathFor(getName());
+        if (! juce::File(presetPath).exists())
+            LumJuceFactoryPresets::writeMissing(presetPath, factoryPresets);
+    }
 
     return presetPath;
 }
 
+const LumJuceProgramList& LumJuceAudioProcessor::listedPrograms()
+{
+    // The first listing comes from the wrapper's question for the number of programs, as the plug-in is made.
+    if (! programList.isListed())
+        relistPrograms();
+
+    return programList;
+}
+
 int LumJuceAudioProcessor::getNumPrograms()
 {
-    return getAllPrograms().size();
+    const LumJuceProgramList::Reading reading(listedPrograms());
+    return static_cast<int>(reading.programs().size());
+}
+
+int LumJuceAudioProcessor::currentPresetIndex() const
+{
+    const LumJuceProgramList::Reading reading(programList);
+    return reading.indexOf(currentProgramId.load());
 }
 
 int LumJuceAudioProcessor::getCurrentProgram()
 {
-    const int current = currentProgram.load();
+    const int current = currentPresetIndex();
 
     // A VST 3 program parameter can't hold "none"; its hosts see the first program instead.
     if (wrapperType == wrapperType_VST3)
@@ -56,63 +100,148 @@ int LumJuceAudioProcessor::getCurrentProgram()
     return current;
 }
 
+bool LumJuceAudioProcessor::applyProgram(int index)
+{
+    const LumJuceProgramList::Reading reading(listedPrograms());
+    const auto& programs = reading.programs();
+    if (! juce::isPositiveAndBelow(index, static_cast<int>(programs.size())) || programs[size_t(index)].values.empty())
+        return false;
+
+    const auto& program = programs[size_t(index)];
+    // First the program, then its values: an edit from here on marks it changed.
+    currentProgramId.store(program.id);
+
+    const auto& parameters = getParameters();
+    juce::uint64 changed = 0;
+    for (size_t i = 0; i < program.values.size(); ++i)
+    {
+        auto* parameter = parameters[static_cast<int>(i)];
+        if (parameter->getValue() != program.values[i])
+        {
+            // Without telling anyone: the tree's own value follows, its listeners and hosts hear of it later.
+            parameter->setValue(program.values[i]);
+            changed |= juce::uint64 { 1 } << i;
+        }
+    }
+
+    parametersToAnnounce.fetch_or(changed);
+    programToAnnounce.store(true);
+    return true;
+}
+
 void LumJuceAudioProcessor::setCurrentProgram(int index)
 {
-    if (index < 0)
+    // A host reflecting the program it is told of, from inside announceProgram.
+    if (isAnnouncing())
         return;
 
-    const auto programs = getAllPrograms();
+    // A VST 3 host's program parameter already shows the refused program; told the current one, it goes back.
+    if (! applyProgram(index) && wrapperType == wrapperType_VST3)
+        programToAnnounce.store(true);
+}
 
-    if (index < programs.size())
-        loadPresetFile(programs[index]);
+bool LumJuceAudioProcessor::selectProgram(int index)
+{
+    const bool applied = applyProgram(index);
+    announceProgram();
+    return applied;
+}
 
-    currentProgram.store(index);
+juce::String LumJuceAudioProcessor::programProblem(int index)
+{
+    const LumJuceProgramList::Reading reading(listedPrograms());
+    const auto& programs = reading.programs();
+    return juce::isPositiveAndBelow(index, static_cast<int>(programs.size())) ? programs[size_t(index)].problem
+                                                                              : juce::String();
+}
+
+void LumJuceAudioProcessor::announceProgram()
+{
+    const auto parameters = parametersToAnnounce.exchange(0);
+    const bool program = programToAnnounce.exchange(false);
+    if (parameters == 0 && ! program)
+        return;
+
+    announcingThread.store(std::this_thread::get_id());
+    for (int i = 0; i < getParameters().size(); ++i)
+    {
+        if ((parameters & (juce::uint64 { 1 } << i)) == 0)
+            continue;
+
+        // One step of a host's undo and automation per parameter, as a knob turned by hand would make.
+        auto* parameter = getParameters()[i];
+        parameter->beginChangeGesture();
+        parameter->setValueNotifyingHost(parameter->getValue());
+        parameter->endChangeGesture();
+    }
+
     // Hosts show the current program's name; a pick in the editor would otherwise leave theirs stale.
-    tellHostProgramsChanged();
+    if (program)
+        updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
+    announcingThread.store({});
+}
+
+void LumJuceAudioProcessor::timerCallback()
+{
+    announceProgram();
 }
 
 const juce::String LumJuceAudioProcessor::getProgramName(int index)
 {
-    const auto programs = getAllPrograms();
-    return juce::isPositiveAndBelow(index, programs.size()) ? programs[index].getFileNameWithoutExtension()
-                                                           : juce::String();
+    const LumJuceProgramList::Reading reading(listedPrograms());
+    const auto& programs = reading.programs();
+    return juce::isPositiveAndBelow(index, static_cast<int>(programs.size())) ? programs[size_t(index)].name
+                                                                              : juce::String();
 }
 
 void LumJuceAudioProcessor::changeProgramName(int, const juce::String&) {}
 
 juce::Array<juce::File> LumJuceAudioProcessor::getAllPrograms()
 {
-    const juce::ScopedLock lock(programsLock);
-    if (! programsListed)
-        relistPrograms();
+    const LumJuceProgramList::Reading reading(listedPrograms());
+    juce::Array<juce::File> files;
+    for (const auto& program : reading.programs())
+        files.add(program.file);
 
-    return listedPrograms;
+    return files;
 }
 
 bool LumJuceAudioProcessor::relistPrograms()
 {
-    const juce::ScopedLock lock(programsLock);
-    auto listed = LumJucePresetFolder::list(presetFolder());
-    const bool wasListed = std::exchange(programsListed, true);
-    if (wasListed && listed == listedPrograms)
-        return false;
-
-    if (const int current = currentProgram.load(); juce::isPositiveAndBelow(current, listedPrograms.size()))
-        currentProgram.store(listed.indexOf(listedPrograms[current]));
-
-    listedPrograms = std::move(listed);
-    return wasListed;
+    return programList.relist(presetFolder(), [this](const juce::File& file, juce::String& problem) {
+        return readProgramValues(file, problem);
+    });
 }
 
-void LumJuceAudioProcessor::tellHostProgramsChanged()
+std::vector<float> LumJuceAudioProcessor::readProgramValues(const juce::File& file, juce::String& problem)
 {
-    updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
+    const auto document = LumJuceStateDocument::readPresetFile(file, &problem);
+    if (document == nullptr)
+        return {};
+
+    if (document->getTagName() != valueTreeState.state.getType().toString())
+    {
+        problem = "it is not a " + valueTreeState.state.getType().toString() + " preset";
+        return {};
+    }
+
+    std::vector<float> values;
+    for (auto* parameter : getParameters())
+    {
+        auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter);
+        jassert(ranged != nullptr);
+        values.push_back(ranged->convertTo0to1(static_cast<float>(documentValue(*document, *ranged))));
+    }
+
+    // Each parameter has its own bit in parametersToAnnounce.
+    jassert(values.size() <= 64);
+    return values;
 }
 
 void LumJuceAudioProcessor::refreshPrograms()
 {
     if (relistPrograms())
-        tellHostProgramsChanged();
+        programToAnnounce.store(true);
 }
 
 juce::File LumJuceAudioProcessor::programFile(const juce::String& name)
@@ -127,7 +256,7 @@ bool LumJuceAudioProcessor::saveProgram(const juce::String& name)
         || ! writePresetFile(file))
         return false;
 
-    setCurrentProgram(getAllPrograms().indexOf(file));
+    selectProgram(getAllPrograms().indexOf(file));
     return true;
 }
 
@@ -139,6 +268,12 @@ bool LumJuceAudioProcessor::deleteProgram(int index)
 
     refreshPrograms();
     return true;
+}
+
+void LumJuceAudioProcessor::restoreFactoryPresets()
+{
+    LumJuceFactoryPresets::writeMissing(presetFolder(), factoryPresets);
+    refreshPrograms();
 }
 
 juce::StringArray LumJuceAudioProcessor::getAllProgramsNames()
@@ -173,8 +308,7 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
         if (ranged == nullptr)
             continue;
 
-        const auto value = LumJuceStateDocument::readNumber(child.getProperty("value").toString());
-        child.setProperty("value", value.value_or(ranged->convertFrom0to1(ranged->getDefaultValue())), nullptr);
+        child.setProperty("value", valueOrDefault(child.getProperty("value").toString(), *ranged), nullptr);
     }
 
     // Parameters the document lacks are appended in parameter order (the tree itself would use id order).
@@ -237,5 +371,6 @@ void LumJuceAudioProcessor::audioProcessorChanged(juce::AudioProcessor*, const j
 
 void LumJuceAudioProcessor::setProgramModified()
 {
-    currentProgram.store(-1);
+    if (! isAnnouncing())
+        currentProgramId.store(noProgram);
 }

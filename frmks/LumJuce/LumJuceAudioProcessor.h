@@ -1,16 +1,19 @@
 #pragma once
 
+#include "LumJuceFactoryPresets.h"
 #include "LumJucePresetFolder.h"
+#include "LumJuceProgramList.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <atomic>
+#include <thread>
 
 class LumDSPEffect;
 
 // The maker's base for plug-ins: owns the parameter tree, drives one LumDSPEffect by default,
 // and keeps the program and state side shared by every product.
-class LumJuceAudioProcessor : public juce::AudioProcessor, public juce::AudioProcessorListener
+class LumJuceAudioProcessor : public juce::AudioProcessor, public juce::AudioProcessorListener, private juce::Timer
 {
 public:
     LumJuceAudioProcessor(const BusesProperties& buses, const juce::Identifier& stateType,
@@ -23,7 +26,14 @@ public:
 
     int getNumPrograms() override;
     int getCurrentProgram() override;
+    // A host's program change, on whatever thread it calls from: the program's values as listed take effect at
+    // once, without file, heap or lock; hosts hear of them from the message thread afterwards, as one gesture per
+    // parameter. A refused file changes nothing.
     void setCurrentProgram(int index) override;
+    // The editor's program change: the same, with hosts told at once; false when the file is refused.
+    bool selectProgram(int index);
+    // Why program `index` can't be loaded, for a person; empty when it can.
+    juce::String programProblem(int index);
     const juce::String getProgramName(int index) override;
     void changeProgramName(int index, const juce::String& newName) override;
 
@@ -45,10 +55,12 @@ public:
     bool saveProgram(const juce::String& name);
     // Removes preset `index` from the folder; false when there is no such preset or it can't be removed.
     bool deleteProgram(int index);
+    // Writes back the factory presets the folder lacks (none is replaced) and lists the folder again.
+    void restoreFactoryPresets();
     juce::File programFile(const juce::String& name);
     void setProgramModified();
     // The loaded preset's index, or -1 for none, whatever the plug-in format shows its host.
-    int currentPresetIndex() const { return currentProgram.load(); }
+    int currentPresetIndex() const;
 
     // The current state as a preset file; false when the file can't be written.
     bool writePresetFile(const juce::File& file);
@@ -59,20 +71,34 @@ public:
 
 protected:
     LumDSPEffect* effect = nullptr;
+    // Written into the preset folder when an instance finds no folder there yet, as on a first open.
+    LumJuceFactoryPresets::Bank factoryPresets;
     juce::String presetPath;
-    std::atomic<int> currentProgram { -1 };
 
 private:
-    // Hosts may ask for programs on a thread of their own while the editor refreshes the list.
-    juce::CriticalSection programsLock;
-    juce::Array<juce::File> listedPrograms;
-    bool programsListed = false;
+    LumJuceProgramList programList;
+    // The current program's id in programList, or -1 (noProgram) once anything changed: one atomic that program
+    // changes and edits each replace whole, and that a new listing leaves alone.
+    static constexpr int noProgram = -1;
+    std::atomic<int> currentProgramId { noProgram };
+
+    // What hosts have yet to hear of a program change: one bit per parameter, and the program itself.
+    std::atomic<juce::uint64> parametersToAnnounce { 0 };
+    std::atomic<bool> programToAnnounce { false };
+    // The thread telling hosts: what it announces is the program, not an edit, and a program change hosts
+    // send back meanwhile only reflects it.
+    std::atomic<std::thread::id> announcingThread {};
 
     std::unique_ptr<juce::XmlElement> createStateDocument();
     bool restoreStateDocument(const juce::XmlElement& document);
     const juce::String& presetFolder();
+    const LumJuceProgramList& listedPrograms();
     bool relistPrograms();
-    void tellHostProgramsChanged();
+    std::vector<float> readProgramValues(const juce::File& file, juce::String& problem);
+    bool applyProgram(int index);
+    bool isAnnouncing() const { return announcingThread.load() == std::this_thread::get_id(); }
+    void announceProgram();
+    void timerCallback() override;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(LumJuceAudioProcessor)
 };

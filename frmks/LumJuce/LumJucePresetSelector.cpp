@@ -36,6 +36,7 @@ void LumJucePresetSelector::refill()
     addSeparator();
     addItem(juce::translate("Save Preset..."), saveItemId);
     addItem(juce::translate("Delete Preset"), deleteItemId);
+    addItem(juce::translate("Restore Factory Presets"), restoreFactoryItemId);
 
     const int current = processor.currentPresetIndex();
     const int shown = juce::isPositiveAndBelow(current, names.size()) ? current : names.indexOf(shownPreset);
@@ -55,23 +56,39 @@ void LumJucePresetSelector::showPopup()
 void LumJucePresetSelector::chosen()
 {
     const int id = getSelectedId();
-    if (id == saveItemId || id == deleteItemId)
+    tellRefusal({});
+    if (id == saveItemId || id == deleteItemId || id == restoreFactoryItemId)
     {
         // An action is no preset: the box goes back to the one it showed.
         refill();
         if (id == saveItemId)
             askForName(shownPreset);
+        else if (id == restoreFactoryItemId)
+            restoreFactoryPresets();
         else if (shownPreset.isNotEmpty())
             confirmDeleting(shownPreset);
         return;
     }
 
-    if (id > 0)
+    if (id > 0 && processor.selectProgram(id - 1))
     {
         shownPreset = getText();
-        processor.setCurrentProgram(id - 1);
         setItemEnabled(deleteItemId, true);
     }
+    else if (id > 0)
+    {
+        // The previous program stays, and so does the box.
+        const auto file = processor.getAllPrograms()[id - 1].getFileName();
+        const auto problem = processor.programProblem(id - 1);
+        refill();
+        tellRefusal(juce::translate("FILE not loaded: WHY").replace("FILE", file).replace("WHY", problem));
+    }
+}
+
+void LumJucePresetSelector::tellRefusal(const juce::String& line)
+{
+    if (onRefusal)
+        onRefusal(line);
 }
 
 void LumJucePresetSelector::askForName(const juce::String& suggestion)
@@ -117,6 +134,12 @@ void LumJucePresetSelector::save(const juce::String& name)
     }
 
     shownPreset = name;
+    refill();
+}
+
+void LumJucePresetSelector::restoreFactoryPresets()
+{
+    processor.restoreFactoryPresets();
     refill();
 }
 

@@ -35,9 +35,9 @@ juce::String propertyText(const juce::var& value)
     return value.toString();
 }
 
-std::unique_ptr<juce::XmlElement> parse(const void* data, size_t size)
+std::unique_ptr<juce::XmlElement> parse(const void* data, size_t size, juce::String* whyRefused = nullptr)
 {
-    return LumJuceXmlReader::read(data, size, documentLimits);
+    return LumJuceXmlReader::read(data, size, documentLimits, whyRefused);
 }
 } // namespace
 
@@ -108,15 +108,23 @@ bool writePresetFile(const juce::XmlElement& document, const juce::File& file)
     return document.writeTo(file, juce::XmlElement::TextFormat());
 }
 
-std::unique_ptr<juce::XmlElement> readPresetFile(const juce::File& file)
+std::unique_ptr<juce::XmlElement> readPresetFile(const juce::File& file, juce::String* whyRefused)
 {
-    if (! file.existsAsFile() || file.getSize() > static_cast<juce::int64>(documentLimits.largestDocumentBytes))
+    const auto refuse = [whyRefused](const char* why) -> std::unique_ptr<juce::XmlElement> {
+        if (whyRefused != nullptr)
+            *whyRefused = why;
         return nullptr;
+    };
+
+    if (! file.existsAsFile())
+        return refuse("it is missing");
+    if (file.getSize() > static_cast<juce::int64>(documentLimits.largestDocumentBytes))
+        return refuse("it is too large");
 
     juce::MemoryBlock bytes;
     if (! file.loadFileAsData(bytes))
-        return nullptr;
+        return refuse("it can't be read");
 
-    return parse(bytes.getData(), bytes.getSize());
+    return parse(bytes.getData(), bytes.getSize(), whyRefused);
 }
 } // namespace LumJuceStateDocument

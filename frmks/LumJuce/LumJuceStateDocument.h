@@ -21,8 +21,9 @@ std::unique_ptr<juce::XmlElement> readChunk(const void* data, int sizeInBytes);
 
 // A complete XML document: declaration, indented, lines wrapped at 60.
 bool writePresetFile(const juce::XmlElement& document, const juce::File& file);
-// The document in a preset file, or null when it is missing, unreadable, or not a document the chunk would hold.
-std::unique_ptr<juce::XmlElement> readPresetFile(const juce::File& file);
+// The document in a preset file, or null when it is missing, unreadable, or not a document the chunk would hold;
+// then `whyRefused`, when given, says which, for a person.
+std::unique_ptr<juce::XmlElement> readPresetFile(const juce::File& file, juce::String* whyRefused = nullptr);
 
 // A value attribute's number: decimal text, optionally signed, with or without exponent, and finite.
 std::optional<double> readNumber(const juce::String& text);

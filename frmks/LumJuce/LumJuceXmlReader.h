@@ -17,6 +17,8 @@ struct Limits
 };
 
 // The document's root element (text, comments and processing instructions left out), or null when the bytes are
-// not a well-formed document, hold a DTD, or pass a limit.
-std::unique_ptr<juce::XmlElement> read(const void* data, size_t size, const Limits& limits);
+// not a well-formed document, hold a DTD, or pass a limit; then `whyRefused`, when given, says which, for a person.
+// White space and a UTF-8 byte order mark before the declaration, as hand editing leaves them, are passed over.
+std::unique_ptr<juce::XmlElement> read(const void* data, size_t size, const Limits& limits,
+                                       juce::String* whyRefused = nullptr);
 } // namespace LumJuceXmlReader

@@ -6,7 +6,7 @@ namespace
 class ZoomedEditor : public EditorFixture
 {
 public:
-    juce::File settingsFile() const { return home.folder.getChildFile("Quillon/Vela/Settings.xml"); }
+    juce::File settingsFile() const { return home.settingsFile(); }
 
     juce::MemoryBlock savedState()
     {

@@ -60,7 +60,8 @@ TEST_F(PresetMenu, SavingAsksForANameAndMakesTheNewPresetCurrent)
     answer(confirm, "Take 2");
     EXPECT_EQ(question(), nullptr);
     EXPECT_TRUE(presetFile("Take 2").loadFileAsString().contains("<PARAM id=\"time\" value=\"777\"/>"));
-    EXPECT_EQ(items(), (juce::StringArray { "Init", "Take 2", "Take 10", "Save Preset...", "Delete Preset" }));
+    EXPECT_EQ(items(), (juce::StringArray { "Init", "Take 2", "Take 10", "Save Preset...", "Delete Preset",
+                                            "Restore Factory Presets" }));
     EXPECT_EQ(selector().getText(), "Take 2");
     EXPECT_TRUE(selector().isItemEnabled(LumJucePresetSelector::deleteItemId));
     EXPECT_EQ(processor->getCurrentProgram(), 1);
@@ -108,7 +109,7 @@ TEST_F(PresetMenu, ReplacingAPresetAsksFirst)
     answer(confirm, "Bass");
     answer(confirm);
     EXPECT_TRUE(presetFile("Bass").loadFileAsString().contains("<PARAM id=\"time\" value=\"900\"/>"));
-    EXPECT_EQ(items().size(), 4);
+    EXPECT_EQ(items().size(), 5);
     EXPECT_EQ(selector().getText(), "Bass");
     EXPECT_EQ(processor->getCurrentProgram(), 1);
 }
@@ -130,7 +131,8 @@ TEST_F(PresetMenu, DeletingAsksFirstAndRemovesTheShownPreset)
     choose(LumJucePresetSelector::deleteItemId);
     answer(confirm);
     EXPECT_FALSE(presetFile("Bass").existsAsFile());
-    EXPECT_EQ(items(), (juce::StringArray { "Init", "Save Preset...", "Delete Preset" }));
+    EXPECT_EQ(items(),
+              (juce::StringArray { "Init", "Save Preset...", "Delete Preset", "Restore Factory Presets" }));
     EXPECT_EQ(selector().getSelectedId(), 0);
     EXPECT_FALSE(selector().isItemEnabled(LumJucePresetSelector::deleteItemId));
     EXPECT_EQ(processor->getNumPrograms(), 1);
@@ -146,12 +148,12 @@ TEST_F(PresetMenu, OpeningTheMenuShowsPresetsSavedElsewhere)
 
     writePreset("Dark Repeats", "");
     writePreset("Take 10", "");
-    EXPECT_EQ(items().size(), 4) << "until the menu opens";
+    EXPECT_EQ(items().size(), 5) << "until the menu opens";
 
     selector().showPopup();
     runMessages();
     EXPECT_EQ(items(), (juce::StringArray { "Init", "Dark Repeats", "Take 2", "Take 10", "Save Preset...",
-                                            "Delete Preset" }));
+                                            "Delete Preset", "Restore Factory Presets" }));
     EXPECT_EQ(processor->getNumPrograms(), 4);
     EXPECT_EQ(processor->getCurrentProgram(), 2);
 
@@ -162,6 +164,22 @@ TEST_F(PresetMenu, OpeningTheMenuShowsPresetsSavedElsewhere)
 
     juce::PopupMenu::dismissAllActiveMenus();
     runMessages();
+}
+
+TEST_F(PresetMenu, RestoringFactoryPresetsListsThemAndKeepsTheShownOne)
+{
+    writePreset("Init", "<PARAM id=\"time\" value=\"300\"/>");
+    restart();
+    choose(1);
+
+    choose(LumJucePresetSelector::restoreFactoryItemId);
+    EXPECT_EQ(question(), nullptr) << "nothing is replaced, so nothing to confirm";
+    EXPECT_EQ(items()[1], "Auto-Pan Echo");
+    EXPECT_TRUE(presetFile("Tape Wobble").existsAsFile());
+    EXPECT_TRUE(presetFile("Init").loadFileAsString().contains("value=\"300\"")) << "the user's Init stays";
+    EXPECT_EQ(selector().getText(), "Init");
+    EXPECT_EQ(processor->getCurrentProgram(), 0);
+    EXPECT_EQ(processor->getNumPrograms(), items().size() - 3);
 }
 
 TEST_F(PresetMenu, ClosingTheEditorWithAQuestionOpenIsSafe)

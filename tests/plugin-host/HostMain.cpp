@@ -5,11 +5,12 @@
 #include <cstdlib>
 
 // JUCE's hosting classes create plug-ins through the message manager; the test thread is its message thread.
-// The plug-in finds its presets under HOME: every run starts from an empty one, never the user's.
+// The plug-in finds its presets under HOME: every run starts from an empty preset folder, never the user's (nor a
+// missing one, which the first instance would fill with the factory bank).
 int main(int argc, char** argv)
 {
     const auto home = juce::File::createTempFile("vela-host-home");
-    home.createDirectory();
+    home.getChildFile("Quillon/Vela/Presets").createDirectory();
     setenv("HOME", home.getFullPathName().toRawUTF8(), 1);
 
     int result = 0;

@@ -1,12 +1,21 @@
 #include "HostedPlugin.h"
 
+#include <cstdlib>
+
 namespace
 {
+// The build's own binaries, or installed ones that the environment names (scripts/verify-package.sh).
+juce::String builtOrNamed(const char* variable, const char* built)
+{
+    const auto* named = std::getenv(variable);
+    return named != nullptr ? juce::String(named) : juce::String(built);
+}
+
 // JUCE's LV2 host finds plug-ins by URI among the bundles lilv has read, so the folder holding the
 // built bundle is read first.
 juce::String lv2Identifier(juce::AudioPluginFormat& format)
 {
-    const auto folder = juce::File(VELA_LV2_BUNDLE).getParentDirectory();
+    const auto folder = juce::File(builtOrNamed("VELA_LV2_BUNDLE", VELA_LV2_BUNDLE)).getParentDirectory();
     format.searchPathsForPlugins(juce::FileSearchPath(folder.getFullPathName()), false, false);
     return lv2PluginUri;
 }
@@ -49,11 +58,11 @@ HostedPlugin loadPlugin(PluginFormat format)
     {
         case PluginFormat::vst3:
             plugin.format = std::make_unique<juce::VST3PluginFormat>();
-            location = VELA_VST3_BUNDLE;
+            location = vst3Bundle();
             break;
         case PluginFormat::vst2:
             plugin.format = std::make_unique<juce::VSTPluginFormat>();
-            location = VELA_VST2_LIBRARY;
+            location = builtOrNamed("VELA_VST2_LIBRARY", VELA_VST2_LIBRARY);
             break;
         case PluginFormat::lv2:
             plugin.format = std::make_unique<juce::LV2PluginFormat>();
@@ -74,6 +83,11 @@ HostedPlugin loadPlugin(PluginFormat format)
     plugin.instance = plugin.format->createInstanceFromDescription(plugin.description, hostSampleRate,
                                                                    hostBlockSize, plugin.error);
     return plugin;
+}
+
+juce::String vst3Bundle()
+{
+    return builtOrNamed("VELA_VST3_BUNDLE", VELA_VST3_BUNDLE);
 }
 
 juce::AudioProcessorParameter* findParameter(juce::AudioProcessor& processor, const juce::String& name)

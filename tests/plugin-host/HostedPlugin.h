@@ -36,6 +36,9 @@ struct HostedPlugin
 
 HostedPlugin loadPlugin(PluginFormat format);
 
+// The VST3 bundle loadPlugin loads: the build's own, or one that VELA_VST3_BUNDLE names.
+juce::String vst3Bundle();
+
 // Looks a parameter up by the name the host shows, which every format carries.
 juce::AudioProcessorParameter* findParameter(juce::AudioProcessor& processor, const juce::String& name);
 

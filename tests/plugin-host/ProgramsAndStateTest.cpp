@@ -5,6 +5,8 @@
 #include "HostedPlugin.h"
 
 #include <algorithm>
+#include <cmath>
+#include <set>
 #include <string>
 
 namespace
@@ -43,18 +45,21 @@ std::string vst3ComponentState(juce::AudioPluginInstance& instance)
 }
 
 // Hosts prepare a plug-in once, then hand program and parameter changes over with the audio and take the
-// plug-in's reports on their message thread. (JUCE's LV2 host makes a new instance on every prepareToPlay, and
-// a new instance does not report values that equal its defaults.)
+// plug-in's reports on their message thread; a VST3 host hands what the plug-in reports back with the next
+// block, which here always follows. (JUCE's LV2 host makes a new instance on every prepareToPlay, and a new
+// instance does not report values that equal its defaults.)
 void deliverChanges(juce::AudioPluginInstance& instance)
 {
     juce::AudioBuffer<float> block(2, hostBlockSize);
     juce::MidiBuffer midi;
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 3; ++i)
     {
         block.clear();
         instance.processBlock(block, midi);
         juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
     }
+    block.clear();
+    instance.processBlock(block, midi);
 }
 
 float timeOf(juce::AudioProcessor& instance)
@@ -63,14 +68,65 @@ float timeOf(juce::AudioProcessor& instance)
     return time == nullptr ? -1.0f : time->getValue() * 2000.0f;
 }
 
+// Where the loudest echo of an impulse comes back, in milliseconds, once the delay time has settled: with
+// feedback below 100 % that is the first echo, at the delay time.
+float loudestEchoMs(juce::AudioProcessor& instance)
+{
+    constexpr int settlingBlocks = 3 * static_cast<int>(hostSampleRate) / hostBlockSize;
+    constexpr int listeningBlocks = 5 * static_cast<int>(hostSampleRate) / hostBlockSize / 2;
+    constexpr int ignoredSamples = static_cast<int>(hostSampleRate) / 20;
+
+    juce::AudioBuffer<float> block(2, hostBlockSize);
+    juce::MidiBuffer midi;
+    for (int i = 0; i < settlingBlocks; ++i)
+    {
+        block.clear();
+        instance.processBlock(block, midi);
+    }
+
+    float loudest = 0.0f;
+    int loudestAt = -1;
+    for (int i = 0; i < listeningBlocks; ++i)
+    {
+        block.clear();
+        if (i == 0)
+            block.setSample(0, 0, 0.5f);
+        instance.processBlock(block, midi);
+
+        for (int n = 0; n < hostBlockSize; ++n)
+        {
+            const int at = i * hostBlockSize + n;
+            if (at >= ignoredSamples && std::abs(block.getSample(0, n)) > loudest)
+            {
+                loudest = std::abs(block.getSample(0, n));
+                loudestAt = at;
+            }
+        }
+    }
+
+    return static_cast<float>(loudestAt * 1000.0 / hostSampleRate);
+}
+
+// What the host hears while one of its own calls runs: the parameters whose values change, and gestures.
+struct HostEars : juce::AudioProcessorListener
+{
+    void audioProcessorParameterChanged(juce::AudioProcessor*, int index, float) override { changed.insert(index); }
+    void audioProcessorParameterChangeGestureBegin(juce::AudioProcessor*, int) override { ++gestures; }
+    void audioProcessorChanged(juce::AudioProcessor*, const ChangeDetails&) override {}
+
+    std::set<int> changed;
+    int gestures = 0;
+};
+
 class HostPrograms : public testing::TestWithParam<PluginFormat>
 {
 };
 } // namespace
 
+// On a first open: the plug-in writes the bank it carries, and lists it.
 TEST_P(HostPrograms, ProgramKIsPresetK)
 {
-    const BankHome bank;
+    const BankHome bank(BankHome::writtenOnFirstOpen);
     auto plugin = loadPlugin(GetParam());
     ASSERT_NE(plugin.instance, nullptr) << plugin.error;
     auto& instance = *plugin.instance;
@@ -106,6 +162,112 @@ TEST_P(HostPrograms, ProgramKIsPresetK)
         }
         else
             EXPECT_NEAR(timeOf(instance), presetTime(name), 0.5f) << name;
+    }
+}
+
+// Whatever the plug-in reports as current after an edit, a pick of any program loads it: Init, and the very
+// program the edit started from.
+TEST_P(HostPrograms, EveryPickIsHeardEvenAfterAnEdit)
+{
+    const BankHome bank;
+    auto plugin = loadPlugin(GetParam());
+    ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+    auto& instance = *plugin.instance;
+    instance.prepareToPlay(hostSampleRate, hostBlockSize);
+
+    const auto programIndex = [&](const juce::String& name) {
+        for (int k = 0; k < instance.getNumPrograms(); ++k)
+            if (instance.getProgramName(k) == name)
+                return k;
+        return -1;
+    };
+    const int init = programIndex("Init");
+    const int other = programIndex("Wide Spread");
+    ASSERT_GE(init, 0);
+    ASSERT_GE(other, 0);
+
+    const auto pick = [&](int k) {
+        instance.setCurrentProgram(k);
+        deliverChanges(instance);
+    };
+    const auto editTime = [&] {
+        findParameter(instance, "Time")->setValueNotifyingHost(0.9f);
+        deliverChanges(instance);
+    };
+    const float initEchoMs = presetTime("Init");
+    constexpr float toleranceMs = 40.0f;
+
+    pick(init);
+    editTime();
+    EXPECT_NEAR(loudestEchoMs(instance), 1800.0f, toleranceMs) << "the edit is heard";
+    pick(init);
+    EXPECT_NEAR(loudestEchoMs(instance), initEchoMs, toleranceMs) << "the current program, picked again after an edit";
+
+    pick(other);
+    editTime();
+    pick(init);
+    EXPECT_NEAR(loudestEchoMs(instance), initEchoMs, toleranceMs) << "Init, after another program and an edit";
+}
+
+// A preset the plug-in refuses, picked from a host's program list, leaves the sound and the current program
+// as they were. (An LV2 bundle lists only the factory bank.)
+TEST(HostProgramsRefused, ARefusedPresetChangesNothing)
+{
+    for (const auto format : { PluginFormat::vst3, PluginFormat::vst2 })
+    {
+        const BankHome bank;
+        ASSERT_TRUE(juce::File::getSpecialLocation(juce::File::userHomeDirectory)
+                        .getChildFile("Quillon/Vela/Presets/Broken.preset")
+                        .replaceWithText("<?xml version=\"1.0\"?>\n<Vela><PARAM id=\"time\""));
+        auto plugin = loadPlugin(format);
+        ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+        auto& instance = *plugin.instance;
+        instance.prepareToPlay(hostSampleRate, hostBlockSize);
+
+        juce::StringArray names;
+        for (int k = 0; k < instance.getNumPrograms(); ++k)
+            names.add(instance.getProgramName(k));
+        const int loaded = names.indexOf("Clean Slapback");
+        const int broken = names.indexOf("Broken");
+        ASSERT_GE(broken, 0) << pluginFormatName(format);
+
+        instance.setCurrentProgram(loaded);
+        deliverChanges(instance);
+        instance.setCurrentProgram(broken);
+        deliverChanges(instance);
+
+        EXPECT_EQ(instance.getCurrentProgram(), loaded) << pluginFormatName(format);
+        EXPECT_NEAR(timeOf(instance), presetTime("Clean Slapback"), 0.5f) << pluginFormatName(format);
+    }
+}
+
+// A VST 3 host sets its program parameter and waits for the call to return: the plug-in sends nothing back
+// meanwhile (a program edit then would reach the host before its own value is stored). The values the
+// program brings follow from the message thread.
+TEST(HostProgramsVst3, NothingIsSentBackWhileTheHostSetsTheProgram)
+{
+    const BankHome bank;
+    auto plugin = loadPlugin(PluginFormat::vst3);
+    ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+    auto& instance = *plugin.instance;
+    instance.prepareToPlay(hostSampleRate, hostBlockSize);
+
+    auto* program = findParameter(instance, "Program");
+    ASSERT_NE(program, nullptr);
+
+    for (const auto* name : { "Wide Spread", "Init", "Clean Slapback" })
+    {
+        const int k = listedBank.indexOf(name);
+        HostEars ears;
+        instance.addListener(&ears);
+        instance.setCurrentProgram(k);
+        instance.removeListener(&ears);
+        EXPECT_EQ(ears.gestures, 0) << name;
+        EXPECT_EQ(ears.changed, std::set<int> { program->getParameterIndex() }) << name << ": the host's own change only";
+
+        deliverChanges(instance);
+        EXPECT_NEAR(timeOf(instance), presetTime(name), 0.5f) << name << ": the host learns the program's values";
+        EXPECT_EQ(instance.getCurrentProgram(), k) << name;
     }
 }
 

@@ -45,15 +45,41 @@ TEST(FactoryBank, InitHoldsEveryDefaultAndEveryOtherPresetChangesSomething)
     }
 }
 
-TEST(FactoryBank, InitComesFirstInTheHostsProgramList)
+TEST(FactoryBank, FirstOpenWritesTheBankTheUserThenKeepsWhatever)
+{
+    TemporaryHome home(TemporaryHome::noPresetFolder);
+    {
+        VelaAudioProcessor processor;
+        EXPECT_EQ(processor.getNumPrograms(), static_cast<int>(factoryBank().size()));
+        EXPECT_EQ(processor.getProgramName(0), "Init");
+        EXPECT_EQ(processor.getProgramName(1), "Auto-Pan Echo");
+    }
+
+    for (const auto& committed : committedBank.findChildFiles(juce::File::findFiles, false, "*.preset"))
+        EXPECT_EQ(home.presetFolder().getChildFile(committed.getFileName()).loadFileAsString(),
+                  committed.loadFileAsString())
+            << committed.getFileName();
+
+    // The user's own folder from then on: what they delete stays deleted, what they change stays changed.
+    ASSERT_TRUE(home.presetFolder().getChildFile("Dark Repeats.preset").deleteFile());
+    VelaAudioProcessor reopened;
+    EXPECT_EQ(reopened.getNumPrograms(), static_cast<int>(factoryBank().size()) - 1);
+}
+
+TEST(FactoryBank, RestoringWritesBackWhatIsMissingAndReplacesNothing)
 {
     TemporaryHome home;
-    ASSERT_TRUE(home.presetFolder().createDirectory());
-    for (const auto& file : committedBank.findChildFiles(juce::File::findFiles, false, "*.preset"))
-        ASSERT_TRUE(file.copyFileTo(home.presetFolder().getChildFile(file.getFileName())));
+    const auto mine = home.presetFolder().getChildFile("Init.preset");
+    ASSERT_TRUE(mine.replaceWithText("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Vela/>\n"));
+    ASSERT_TRUE(home.presetFolder().getChildFile("Mine.preset").replaceWithText(mine.loadFileAsString()));
 
     VelaAudioProcessor processor;
-    EXPECT_EQ(processor.getNumPrograms(), static_cast<int>(factoryBank().size()));
-    EXPECT_EQ(processor.getProgramName(0), "Init");
-    EXPECT_EQ(processor.getProgramName(1), "Auto-Pan Echo");
+    ASSERT_EQ(processor.getNumPrograms(), 2) << "an existing folder is the user's, even with few presets";
+
+    processor.restoreFactoryPresets();
+    EXPECT_EQ(processor.getNumPrograms(), static_cast<int>(factoryBank().size()) + 1) << "the list is refreshed";
+    EXPECT_EQ(mine.loadFileAsString(), home.presetFolder().getChildFile("Mine.preset").loadFileAsString())
+        << "a file of the same name is never replaced";
+    EXPECT_EQ(home.presetFolder().getChildFile("Dark Repeats.preset").loadFileAsString(),
+              committedBank.getChildFile("Dark Repeats.preset").loadFileAsString());
 }

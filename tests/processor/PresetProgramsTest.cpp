@@ -23,9 +23,10 @@ struct HostWatch : juce::AudioProcessorListener
         programChanges += details.programChanged ? 1 : 0;
     }
 
-    // Whether hosts were told anything since the last call.
+    // Whether hosts were told anything since the last call; they are told from the message thread, soon after.
     bool told()
     {
+        juce::MessageManager::getInstance()->runDispatchLoopUntil(80);
         return std::exchange(programChanges, 0) > 0;
     }
 
@@ -145,7 +146,8 @@ TEST_F(PresetPrograms, HostProgramKLoadsPresetK)
     EXPECT_EQ(processor->getProgramName(3), "");
 }
 
-TEST_F(PresetPrograms, LoadsThatFailStillSetTheCurrentProgram)
+// A refused file leaves the sound, the current program and the hosts as they were, and says why.
+TEST_F(PresetPrograms, RefusedPresetsChangeNothing)
 {
     addPreset("A Broken.preset", "this is not xml <<<");
     addPreset("B Other.preset", presetText(600, "Other"));
@@ -153,16 +155,22 @@ TEST_F(PresetPrograms, LoadsThatFailStillSetTheCurrentProgram)
     addPreset("D Good.preset", presetText(700));
     createProcessor();
     processor->setCurrentProgram(3);
+    host.told();
 
-    for (int k : { 0, 1, 2, 7 })
+    const std::pair<int, const char*> refused[] = { { 0, "not well-formed" }, { 1, "not a Vela preset" },
+                                                    { 2, "empty" }, { 7, "" } };
+    for (const auto& [k, why] : refused)
     {
         processor->setCurrentProgram(k);
         EXPECT_EQ(time(), 700.0f) << "program " << k << " leaves the state as it was";
-        EXPECT_EQ(processor->getCurrentProgram(), k);
+        EXPECT_EQ(processor->getCurrentProgram(), 3) << k;
+        EXPECT_FALSE(host.told()) << k;
+        EXPECT_TRUE(processor->programProblem(k).contains(why)) << k << ": " << processor->programProblem(k);
     }
+    EXPECT_EQ(processor->programProblem(3), "");
 
     processor->setCurrentProgram(-1);
-    EXPECT_EQ(processor->getCurrentProgram(), 7) << "a negative program selects nothing";
+    EXPECT_EQ(processor->getCurrentProgram(), 3) << "a negative program selects nothing";
 }
 
 TEST_F(PresetPrograms, HugePresetFilesAreNotRead)
@@ -206,7 +214,7 @@ TEST_F(PresetPrograms, NoFolderMeansNoPrograms)
     EXPECT_EQ(processor->getProgramName(0), "");
 
     processor->setCurrentProgram(2);
-    EXPECT_EQ(processor->getCurrentProgram(), 2);
+    EXPECT_EQ(processor->getCurrentProgram(), -1);
     EXPECT_EQ(time(), 250.0f);
 }
 
@@ -320,4 +328,47 @@ TEST_F(PresetPrograms, SavingCreatesTheFolder)
     EXPECT_TRUE(home.presetFolder().getChildFile("First.preset").existsAsFile());
     EXPECT_EQ(processor->getAllProgramsNames(), juce::StringArray { "First" });
     EXPECT_EQ(processor->getCurrentProgram(), 0);
+}
+
+// Every listed program keeps its values in memory, so the list has a bound: presets past it are left out.
+TEST_F(PresetPrograms, TheListStopsAtItsBound)
+{
+    constexpr int bound = LumJuceProgramList::mostPrograms;
+    for (int i = 0; i < bound + 3; ++i)
+        addPreset(juce::String::formatted("P%05d.preset", i), presetText(100 + i % 1000));
+    createProcessor();
+
+    EXPECT_EQ(processor->getNumPrograms(), bound);
+    EXPECT_EQ(processor->getProgramName(bound - 1), juce::String::formatted("P%05d", bound - 1));
+    processor->setCurrentProgram(bound - 1);
+    EXPECT_EQ(time(), 100.0f + static_cast<float>((bound - 1) % 1000));
+}
+
+// A program change keeps the numbers of its file: the state saved after it is the state saved after restoring the
+// file, whichever program came before.
+TEST_F(PresetPrograms, AProgramSavesTheStateItsFileGives)
+{
+    const juce::File bank { VELA_FACTORY_PRESETS_DIR };
+    ASSERT_TRUE(home.presetFolder().createDirectory());
+    for (const auto& file : bank.findChildFiles(juce::File::findFiles, false, "*.preset"))
+        ASSERT_TRUE(file.copyFileTo(home.presetFolder().getChildFile(file.getFileName())));
+    // Numbers a person may type, which a float holds only approximately.
+    addPreset("Typed.preset", "<Vela><PARAM id=\"modFreq\" value=\"0.3\"/><PARAM id=\"time\" value=\"333.3\"/>"
+                              "<PARAM id=\"feedback\" value=\"12.34\"/></Vela>");
+    createProcessor();
+
+    const auto names = processor->getAllProgramsNames();
+    for (int k = 0; k < names.size(); ++k)
+    {
+        processor->setCurrentProgram((k + 5) % names.size());
+        processor->setCurrentProgram(k);
+        juce::MemoryBlock afterProgram;
+        processor->getStateInformation(afterProgram);
+
+        VelaAudioProcessor fresh;
+        ASSERT_TRUE(fresh.loadPresetFile(home.presetFolder().getChildFile(names[k] + ".preset")));
+        juce::MemoryBlock afterFile;
+        fresh.getStateInformation(afterFile);
+        EXPECT_EQ(afterProgram.toString(), afterFile.toString()) << names[k];
+    }
 }

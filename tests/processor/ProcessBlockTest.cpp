@@ -1,4 +1,5 @@
 #include "PluginProcessor.h"
+#include "TempoPlayHead.h"
 #include "effects/LumDigiDelay.h"
 
 #include <gtest/gtest.h>
@@ -7,24 +8,6 @@
 
 namespace
 {
-class FixedTempoPlayHead : public juce::AudioPlayHead
-{
-public:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        if (! hasPosition)
-            return {};
-
-        PositionInfo info;
-        if (bpm.has_value())
-            info.setBpm(*bpm);
-        return info;
-    }
-
-    bool hasPosition = true;
-    std::optional<double> bpm;
-};
-
 class ProcessBlock : public ::testing::Test
 {
 protected:
@@ -99,7 +82,7 @@ TEST_F(ProcessBlock, DefaultsArriveInTheEngine)
 
 TEST_F(ProcessBlock, TempoComesFromThePlayHeadAndOutlivesBlocksWithoutOne)
 {
-    FixedTempoPlayHead head;
+    TempoPlayHead head;
     processor.setPlayHead(&head);
 
     head.bpm = 93.0;

@@ -1,5 +1,6 @@
 // The tail hosts are told: long enough for every repeat to fall below -90 dB, and not much longer.
 #include "PluginProcessor.h"
+#include "TempoPlayHead.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +15,6 @@ namespace
 constexpr double rate = 44100.0;
 constexpr int blockSize = 512;
 const float minus90dB = std::pow(10.0f, -90.0f / 20.0f);
-
-class TempoHead : public juce::AudioPlayHead
-{
-public:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo info;
-        if (bpm.has_value())
-            info.setBpm(*bpm);
-        return info;
-    }
-
-    std::optional<double> bpm;
-};
 
 using Settings = std::vector<std::pair<const char*, float>>;
 
@@ -95,7 +82,7 @@ protected:
         return static_cast<double>(lastAudible) / rate;
     }
 
-    TempoHead head;
+    TempoPlayHead head;
     VelaAudioProcessor processor;
 };
 

@@ -1,12 +1,16 @@
 // The built VST3, VST2 and LV2 binaries under the same watch as the processor: what the plug-in format wrappers
 // add to each block (channel mappings, parameter and event queues, play head queries) counts too, which a test of
 // the processor alone can't see. JUCE's hosting classes play the host.
+#include "BankHome.h"
 #include "HostedPlugin.h"
 #include "RealTimeWatch.h"
+
+#include <pluginterfaces/vst2.x/aeffectx.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace
@@ -35,12 +39,14 @@ int allowedLocksForAChange(PluginFormat format)
     return format == PluginFormat::lv2 ? 2 : 0;
 }
 
-class BuiltPluginRealTime : public testing::TestWithParam<PluginFormat>
+// The plug-in in one format, prepared, with the factory bank as its programs.
+class HostedBlocks : public testing::Test
 {
 protected:
-    void SetUp() override
+    void load(PluginFormat formatToLoad)
     {
-        plugin = loadPlugin(GetParam());
+        format = formatToLoad;
+        plugin = loadPlugin(format);
         ASSERT_NE(plugin.instance, nullptr) << plugin.error;
         plugin.instance->prepareToPlay(hostSampleRate, hostBlockSize);
 
@@ -60,25 +66,43 @@ protected:
         plugin.instance->processBlock(view, midi);
     }
 
-    void expectCleanBlock(int numSamples, const std::string& context, int changes = 0)
+    // The host's own call, if any, then the block, under one watch.
+    void expectCleanBlock(int numSamples, const std::string& context, int changes = 0,
+                          const std::function<void()>& beforeTheBlock = {}, int moreLocks = 0)
     {
         RealTimeWatch::Counts counts;
         {
             RealTimeWatch::Scope watch;
+            if (beforeTheBlock)
+                beforeTheBlock();
             process(numSamples);
             counts = watch.counts();
         }
 
-        const auto locks = allowedLocks(GetParam()) + changes * allowedLocksForAChange(GetParam());
+        const auto locks = allowedLocks(format) + changes * allowedLocksForAChange(format) + moreLocks;
         EXPECT_TRUE(counts.heapCalls == 0 && counts.fileCalls == 0 && counts.lockCalls <= locks)
             << context << " (" << numSamples << " samples): " << counts.heapCalls << " heap, " << counts.lockCalls
             << " lock (" << locks << " allowed), " << counts.fileCalls << " file calls";
     }
 
+    const BankHome bank;
+    PluginFormat format = PluginFormat::vst3;
     HostedPlugin plugin;
     juce::AudioBuffer<float> buffer { 2, hostBlockSize };
     juce::MidiBuffer midi;
     long position = 0;
+};
+
+class BuiltPluginRealTime : public HostedBlocks, public testing::WithParamInterface<PluginFormat>
+{
+protected:
+    void SetUp() override { load(GetParam()); }
+};
+
+class Vst2ProgramChanges : public HostedBlocks
+{
+protected:
+    void SetUp() override { load(PluginFormat::vst2); }
 };
 } // namespace
 
@@ -101,6 +125,27 @@ TEST_P(BuiltPluginRealTime, BlocksCarryingParameterChangesStayClean)
         ASSERT_NE(parameter, nullptr) << name;
         parameter->setValueNotifyingHost(value);
         expectCleanBlock(hostBlockSize, std::string("after a change of ") + name, 1);
+    }
+}
+
+// VST 2 hosts send a program change from their audio thread (on a MIDI program change, say), between blocks.
+// Changing up to every parameter, it takes the tree's listener lock once per parameter; the message thread holds
+// that lock only while it adds, removes or tells a listener.
+TEST_F(Vst2ProgramChanges, ProgramChangesBetweenBlocksStayClean)
+{
+    auto* effect = static_cast<AEffect*>(plugin.instance->getPlatformSpecificData());
+    ASSERT_NE(effect, nullptr);
+    ASSERT_GE(effect->numPrograms, 3);
+    constexpr int effSetProgram = 2;
+    constexpr int effGetProgram = 3;
+    const int parameters = plugin.instance->getParameters().size();
+
+    for (const int k : { 1, 0, effect->numPrograms - 1, 1, 2, 0 })
+    {
+        expectCleanBlock(
+            hostBlockSize, "program " + std::to_string(k), 0,
+            [effect, k] { effect->dispatcher(effect, effSetProgram, 0, k, nullptr, 0.0f); }, parameters);
+        EXPECT_EQ(effect->dispatcher(effect, effGetProgram, 0, 0, nullptr, 0.0f), k);
     }
 }
 

@@ -74,3 +74,68 @@ TEST(Concurrency, AudioAutomationAndMessageThreadsAtOnce)
     EXPECT_TRUE(driver.allFinite());
     EXPECT_EQ(unreadableTails.load(), 0);
 }
+
+// The current program is one value that program changes and edits each replace whole and that a new listing
+// leaves alone: an edit on the audio thread is never undone by the message thread listing the folder again,
+// nor by hosts being told of the change.
+TEST(Concurrency, AnEditIsNeverLostToRelistingOrToTellingHosts)
+{
+    TemporaryHome home;
+    const auto folder = home.presetFolder();
+    folder.createDirectory();
+    const auto preset = [](int modType) {
+        return "<Vela><PARAM id=\"modType\" value=\"" + juce::String(modType) + "\"/></Vela>";
+    };
+    for (const auto* name : { "Init", "Phaser" })
+        ASSERT_TRUE(folder.getChildFile(juce::String(name) + ".preset").replaceWithText(preset(4)));
+    const auto comesAndGoes = folder.getChildFile("Zeta.preset");
+
+    ProcessorDriver driver;
+    auto& processor = driver.processor;
+    processor.getNumPrograms();
+
+    std::atomic<bool> stop { false };
+    std::atomic<long> rounds { 0 };
+    std::atomic<long> lostEdits { 0 };
+    std::atomic<long> lostPrograms { 0 };
+
+    // A VST 2 host's audio thread: a program change, blocks, an edit by automation, blocks.
+    std::thread audio([&] {
+        const auto signal = ProcessorDriver::noise();
+        std::mt19937 random(5);
+        while (! stop.load())
+        {
+            processor.setCurrentProgram(1);
+            if (processor.currentPresetIndex() < 0)
+                lostPrograms.fetch_add(1);
+            driver.run(64, signal);
+
+            driver.set("feedback", static_cast<float>(random() % 100));
+            for (int block = 0; block < 4; ++block)
+            {
+                driver.run(64, signal);
+                if (processor.currentPresetIndex() >= 0)
+                    lostEdits.fetch_add(1);
+            }
+            rounds.fetch_add(1);
+        }
+    });
+
+    // The message thread: the folder changes under it and it lists again, while it tells hosts of the program
+    // changes.
+    for (int round = 0; round < 200 || rounds.load() < 50; ++round)
+    {
+        if (round % 2 == 0)
+            comesAndGoes.replaceWithText(preset(1));
+        else
+            comesAndGoes.deleteFile();
+        processor.refreshPrograms();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil(1);
+    }
+
+    stop.store(true);
+    audio.join();
+
+    EXPECT_EQ(lostEdits.load(), 0) << "of " << rounds.load() << " rounds";
+    EXPECT_EQ(lostPrograms.load(), 0) << "of " << rounds.load() << " rounds";
+}

@@ -126,6 +126,12 @@ std::vector<HostileText> hostileTexts()
               text << "/>";
               return text.getMemoryBlock();
           }() },
+        // Hand editing leaves white space before a document and comments after it; nothing else may follow.
+        { "text after the root", bytesOf(otherDocument + "\nleft over") },
+        { "a second root after the first", bytesOf(otherDocument + "\n" + otherDocument) },
+        { "a second declaration after the root",
+          bytesOf(otherDocument + "\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>") },
+        { "text before the declaration", bytesOf("x\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + otherDocument) },
         { "entity expansion", bytesOf("<!DOCTYPE v [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>"
                                       "<Vela><PARAM id=\"time\" value=\"&b;\"/></Other>") },
     };
@@ -252,6 +258,20 @@ TEST_F(HostileState, WellFormedDocumentsLoadAsChunkAndAsPresetFile)
         { "processing instructions after the declaration and inside",
           bytesOf("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?editor keep=\"yes\"?>\n<Vela><?note ?>"
                   "<PARAM id=\"time\" value=\"1234\"/><PARAM id=\"mix\" value=\"77\"/></Vela>"),
+          true },
+        { "blank lines and spaces before the declaration",
+          bytesOf("\n\r\n  \t<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + otherDocument + "\n"), true },
+        { "byte order mark and a blank line before the declaration",
+          [] {
+              juce::MemoryBlock bytes("\xef\xbb\xbf\n", 4);
+              const juce::String text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + otherDocument;
+              bytes.append(text.toRawUTF8(), text.getNumBytesAsUTF8());
+              return bytes;
+          }(),
+          true },
+        { "white space, comments and processing instructions after the root",
+          bytesOf("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + otherDocument
+                  + "\n\n<!-- saved by hand -->\n<?editor keep=\"yes\"?>\n  \n"),
           true },
         { "character and predefined entity references",
           bytesOf("<Vela><PARAM id=\"t&#105;me\" value=\"&#49;&#x32;34\"/><PARAM id=\"mix\" value=\"77\" "

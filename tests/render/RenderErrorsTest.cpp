@@ -60,8 +60,10 @@ protected:
             .chunk("cue ", juce::MemoryBlock(28, true), 0x40000000u)
             .chunk("data", oneStereoFrame)
             .writeTo(scratch.file("hidden.wav"));
+        // A preset looked up by name is looked for under HOME, never the real one: a user's with a preset folder,
+        // since into a missing one the plug-in would write its factory bank.
+        scratch.file("folder/Quillon/Vela/Presets").createDirectory();
         before = scratch.names();
-        // A preset looked up by name is looked for under HOME; never the real one.
         setenv("HOME", scratch.file("folder").getFullPathName().toRawUTF8(), 1);
     }
 

@@ -1,6 +1,7 @@
 #include "MainComponent.h"
 
 #include "PluginProcessor.h"
+#include "TapCaption.h"
 #include "VelaImages.h"
 #include "effects/LumDigiDelay.h"
 
@@ -104,7 +105,7 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
     setUpKnob(*mixSlider, 1.0, 0.01, delayKnobColour, this);
     modFreqSlider = addControl<juce::Slider>(*this, "modFreq");
     setUpKnob(*modFreqSlider, 20.0, 0.001, modKnobColour, this);
-    timeLabel = addCaption(*this, "TIME");
+    timeLabel = addControl<TapCaption>(*this, juce::translate("TIME"), processor, *timeSlider);
     setUpCaption(*timeLabel, 13.0f, J::centred);
     feedbackLabel = addCaption(*this, "FEEDBACK");
     setUpCaption(*feedbackLabel, 13.0f, J::centred);
@@ -173,6 +174,8 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
         modTypeBox->addItem(juce::translate(type), modTypeBox->getNumItems() + 1);
     // Shows the current program without loading its file again.
     presetSelector->refill();
+    presetSelector->onRefusal = [this](const juce::String& line) { showPresetRefusal(line); };
+    addMouseListener(this, true);
 
     for (juce::Button* button : { preButton.get(), postButton.get(), routingBypassButton.get(), normalButton.get(),
                                   dottedButton.get(), tripletButton.get(), static_cast<juce::TextButton*>(syncTempoButton.get()),
@@ -192,6 +195,10 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
     valueTreeState.addParameterListener("modRouting", this);
     valueTreeState.addParameterListener("syncMode", this);
     valueTreeState.addParameterListener("time", this);
+
+    // The T key taps wherever the focus is in the panel; a click on the panel gives the panel the focus.
+    setWantsKeyboardFocus(true);
+    addKeyListener(timeLabel.get());
 }
 
 MainComponent::~MainComponent()
@@ -199,7 +206,9 @@ MainComponent::~MainComponent()
     valueTreeState.removeParameterListener("modRouting", this);
     valueTreeState.removeParameterListener("syncMode", this);
     valueTreeState.removeParameterListener("time", this);
+    removeKeyListener(timeLabel.get());
     cancelPendingUpdate();
+    removeMouseListener(this);
     disconnectParamters();
 }
 
@@ -286,8 +295,28 @@ int MainComponent::choiceIndex(const char* parameterID) const
 
 void MainComponent::setChoice(const char* parameterID, int value)
 {
+    // A click is one step in a host's undo and automation, as a knob's drag is.
     auto* parameter = valueTreeState.getParameter(parameterID);
+    parameter->beginChangeGesture();
     parameter->setValueNotifyingHost(parameter->convertTo0to1(static_cast<float>(value)));
+    parameter->endChangeGesture();
+}
+
+void MainComponent::showPresetRefusal(const juce::String& line)
+{
+    presetRefusalLine.reset();
+    if (line.isEmpty())
+        return;
+
+    presetRefusalLine = addControl<juce::Label>(*this, "presetRefusal", line);
+    setUpCaption(*presetRefusalLine, 11.0f, juce::Justification::centred, 0xffff8a80);
+    presetRefusalLine->setInterceptsMouseClicks(false, false);
+    presetRefusalLine->setBounds(60, 36, 380, 14);
+}
+
+void MainComponent::mouseDown(const juce::MouseEvent&)
+{
+    showPresetRefusal({});
 }
 
 void MainComponent::updateModRouting()

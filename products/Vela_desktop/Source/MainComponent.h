@@ -6,7 +6,9 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
+class TapCaption;
 class VelaAudioProcessor;
 
 // The plug-in's panel: nine knobs, eleven captions, ten text buttons and two combo boxes over the background.
@@ -28,11 +30,14 @@ public:
 
         // Shows the time as the engine plays it in the mode, without writing it back.
         void showTime(bool syncedMode, float time);
+        // While the standalone app's tempo is tapped: that tempo in place of the time, until nothing is given.
+        void showTempo(std::optional<float> bpm);
 
         bool synced = false;
 
     private:
-        juce::NormalisableRange<double> offered { 10.0, 2000.0, 10.0 };
+        juce::NormalisableRange<double> offered;
+        std::optional<float> shownTempo;
     };
 
     MainComponent(VelaAudioProcessor& processor, juce::AudioProcessorValueTreeState& valueTreeState);
@@ -45,6 +50,8 @@ public:
 
     void paint(juce::Graphics& g) override;
     void resized() override;
+    // Any click in the panel is the next action, after which a refusal line goes.
+    void mouseDown(const juce::MouseEvent& event) override;
 
     // Whether a refresh of the time knob may set the time for a newly chosen mode: only the user's own
     // click or key press on BPM SYNC does; loads, automation and opening the panel leave the stored time alone.
@@ -72,6 +79,8 @@ private:
     {
         setChoice(parameterID, static_cast<int>(value));
     }
+    // One line under the preset selector; "" takes it away.
+    void showPresetRefusal(const juce::String& line);
     const juce::Image& backgroundFor(float physicalPixelScale);
 
     VelaAudioProcessor& processor;
@@ -82,7 +91,7 @@ private:
     std::unique_ptr<juce::Slider> modAmountSlider;
     std::unique_ptr<juce::Slider> mixSlider;
     std::unique_ptr<juce::Slider> modFreqSlider;
-    std::unique_ptr<juce::Label> timeLabel;
+    std::unique_ptr<TapCaption> timeLabel;
     std::unique_ptr<juce::Label> feedbackLabel;
     std::unique_ptr<juce::Label> modAmountLabel;
     std::unique_ptr<juce::Label> mixLabel;
@@ -109,6 +118,8 @@ private:
     std::unique_ptr<juce::TextButton> loopButton;
     std::unique_ptr<LumJucePresetSelector> presetSelector;
     std::unique_ptr<juce::Label> presetLabel;
+    // Only while a refused preset is being reported.
+    std::unique_ptr<juce::Label> presetRefusalLine;
 
     juce::Image backgroundImage;
     // Twice the size of backgroundImage, decoded the first time the panel is drawn larger than it.

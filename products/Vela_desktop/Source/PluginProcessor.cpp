@@ -1,5 +1,6 @@
 #include "PluginProcessor.h"
 
+#include "FactoryPresets.h"
 #include "PluginEditor.h"
 #include "VelaParameters.h"
 #include "effects/LumDigiDelay.h"
@@ -18,7 +19,8 @@ VelaAudioProcessor::VelaAudioProcessor()
                                 .withInput("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput("Output", juce::AudioChannelSet::stereo(), true),
                             "Vela", VelaParameters::createLayout()),
-      delayEngine(new LumDigiDelay(44100.0f))
+      delayEngine(new LumDigiDelay(44100.0f)),
+      ownTempo(wrapperType == wrapperType_Standalone ? std::make_unique<StandaloneTempo>(getName()) : nullptr)
 {
     for (const auto& member : VelaParameters::engineMembers())
     {
@@ -27,6 +29,7 @@ VelaAudioProcessor::VelaAudioProcessor()
         engineInputs.push_back({ raw, member.store });
     }
 
+    factoryPresets = velaFactoryPresets();
     addListener(this);
     startTimer(diagnosticsIntervalMs);
 }
@@ -70,7 +73,13 @@ float VelaAudioProcessor::hostTempo()
             if (const auto tempo = position->getBpm())
                 return static_cast<float>(*tempo);
 
-    return 0.0f;
+    // The standalone app's player tells the time but no tempo.
+    return ownTempo != nullptr ? ownTempo->bpm() : 0.0f;
+}
+
+float VelaAudioProcessor::syncedTempo() const
+{
+    return ownTempo != nullptr ? ownTempo->bpm() : lastTempo.load(std::memory_order_relaxed);
 }
 
 void VelaAudioProcessor::copyParametersToEngine()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "LumJuceAudioProcessor.h"
+#include "StandaloneTempo.h"
 #include "VelaTail.h"
 
 #include <atomic>
+#include <memory>
 #include <vector>
 
 class LumDigiDelay;
@@ -35,6 +37,10 @@ public:
 
     // Writes to stderr what the engine counted on the audio thread; the message thread does it every so often.
     void writeDiagnostics();
+    // The tempo the delay syncs to: the standalone app's own, or the last one the host gave (120 until then).
+    float syncedTempo() const;
+    // The standalone app's own tempo; nothing in a host, which gives the tempo itself.
+    StandaloneTempo* standaloneTempo() { return ownTempo.get(); }
 
 private:
     void timerCallback() override;
@@ -51,6 +57,8 @@ private:
     };
 
     std::vector<EngineInput> engineInputs;
+
+    const std::unique_ptr<StandaloneTempo> ownTempo;
 
     // For the tail, which any thread may ask for: the last tempo the host gave and the rate it prepared.
     std::atomic<float> lastTempo { 120.0f };

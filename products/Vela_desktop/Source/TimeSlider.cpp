@@ -1,5 +1,6 @@
 #include "MainComponent.h"
 
+#include "OfferedTimes.h"
 #include "effects/LumDigiDelay.h"
 
 #include <algorithm>
@@ -8,13 +9,27 @@
 namespace
 {
 // The knob's value for a whole note while synced; each step below halves it, each step above doubles it.
-constexpr double wholeNoteExponent = 6.0;
+constexpr double wholeNoteExponent = noteTimes.longest;
+
+juce::NormalisableRange<double> offeredRange(bool synced)
+{
+    const auto& times = synced ? noteTimes : freeTimes;
+    return { times.shortest, times.longest, times.step };
+}
+
+const char* suffixFor(bool synced)
+{
+    return synced ? "div" : "ms";
+}
 } // namespace
 
-MainComponent::TimeSlider::TimeSlider(const juce::String& name) : juce::Slider(name) {}
+MainComponent::TimeSlider::TimeSlider(const juce::String& name) : juce::Slider(name), offered(offeredRange(false)) {}
 
 juce::String MainComponent::TimeSlider::getTextFromValue(double value)
 {
+    if (shownTempo.has_value())
+        return juce::String(juce::roundToInt(*shownTempo));
+
     if (! synced)
         return juce::String(value);
 
@@ -33,7 +48,8 @@ double MainComponent::TimeSlider::snapValue(double attemptedValue, DragMode)
 void MainComponent::TimeSlider::showTime(bool syncedMode, float time)
 {
     synced = syncedMode;
-    offered = synced ? juce::NormalisableRange<double>(1.0, 6.0, 1.0) : juce::NormalisableRange<double>(10.0, 2000.0, 10.0);
+    shownTempo.reset();
+    offered = offeredRange(synced);
 
     const double played = synced ? LumDigiDelay::syncedExponent(time) : time;
     const bool onOfferedStep = offered.snapToLegalValue(played) == played;
@@ -46,6 +62,13 @@ void MainComponent::TimeSlider::showTime(bool syncedMode, float time)
     if (minimum != getMinimum() || maximum != getMaximum() || interval != getInterval())
         setRange(minimum, maximum, interval);
 
-    setTextValueSuffix(synced ? "div" : "ms");
+    setTextValueSuffix(suffixFor(synced));
     setValue(played, juce::dontSendNotification);
+}
+
+void MainComponent::TimeSlider::showTempo(std::optional<float> bpm)
+{
+    shownTempo = bpm;
+    setTextValueSuffix(shownTempo.has_value() ? "bpm" : suffixFor(synced));
+    repaint();
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "LumJuceFactoryPresets.h"
+
+// The factory bank (resources/presets) as the plug-in carries it inside itself.
+const LumJuceFactoryPresets::Bank& velaFactoryPresets();
