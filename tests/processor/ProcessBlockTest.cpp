@@ -1,6 +1,7 @@
 #include "PluginProcessor.h"
 #include "TempoPlayHead.h"
 #include "effects/LumDigiDelay.h"
+#include "ChoiceValues.h"
 
 #include <gtest/gtest.h>
 
@@ -43,10 +44,10 @@ TEST_F(ProcessBlock, CopiesEveryParameterInEngineUnits)
     set("modAmount", 10.0f);
     set("modFreq", 2.5f);
     set("modFeedback", 90.0f);
-    set("modType", 2.0f);
-    set("modRouting", 1.0f);
+    set("modType", hostValue(ModType::flanger));
+    set("modRouting", hostValue(ModRouting::post));
     set("syncTempo", 1.0f);
-    set("syncMode", 2.0f);
+    set("syncMode", hostValue(SyncMode::triplet));
     set("bypassDelay", 1.0f);
 
     run();
@@ -128,7 +129,7 @@ TEST_F(ProcessBlock, MonoLayoutRunsTheEngineInPlaceOnChannelZero)
     set("spread", 100.0f);
     set("mix", 100.0f);
     set("feedback", 0.0f);
-    set("modRouting", 2.0f);
+    set("modRouting", hostValue(ModRouting::bypass));
 
     juce::MidiBuffer midi;
     juce::AudioBuffer<float> buffer(1, 512);

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class TapCaption;
 class VelaAudioProcessor;
@@ -70,6 +71,12 @@ public:
     static const int logo_pngSize;
 
 private:
+    struct ControlRow;
+    static const std::vector<ControlRow>& controlRows();
+    // Creates the row's control into its member, styled and shown.
+    void create(const ControlRow& row);
+    juce::Component& control(const ControlRow& row) const;
+
     void handleAsyncUpdate() override;
     int choiceIndex(const char* parameterID) const;
     // Sets a choice parameter to one of the engine's values and tells the host.

@@ -9,17 +9,13 @@
 #include <cstdio>
 #include <limits>
 
-namespace
-{
-constexpr int diagnosticsIntervalMs = 500;
-}
-
 VelaAudioProcessor::VelaAudioProcessor()
     : LumJuceAudioProcessor(BusesProperties()
                                 .withInput("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput("Output", juce::AudioChannelSet::stereo(), true),
                             "Vela", VelaParameters::createLayout()),
       delayEngine(new LumDigiDelay(44100.0f)),
+      diagnosticsWriter(std::make_unique<DiagnosticsWriter>(delayEngine->diagnostics)),
       ownTempo(wrapperType == wrapperType_Standalone ? std::make_unique<StandaloneTempo>(getName()) : nullptr)
 {
     for (const auto& member : VelaParameters::engineMembers())
@@ -31,25 +27,19 @@ VelaAudioProcessor::VelaAudioProcessor()
 
     factoryPresets = velaFactoryPresets();
     addListener(this);
-    startTimer(diagnosticsIntervalMs);
 }
 
 VelaAudioProcessor::~VelaAudioProcessor()
 {
-    stopTimer();
     removeListener(this);
-    writeDiagnostics();
+    // Writes the last counts while the engine is still there.
+    diagnosticsWriter.reset();
     delete delayEngine;
 }
 
 void VelaAudioProcessor::writeDiagnostics()
 {
-    delayEngine->diagnostics.write(stderr);
-}
-
-void VelaAudioProcessor::timerCallback()
-{
-    writeDiagnostics();
+    diagnosticsWriter->write();
 }
 
 const juce::String VelaAudioProcessor::getName() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagnosticsWriter.h"
 #include "LumJuceAudioProcessor.h"
 #include "StandaloneTempo.h"
 #include "VelaTail.h"
@@ -10,7 +11,7 @@
 
 class LumDigiDelay;
 
-class VelaAudioProcessor : public LumJuceAudioProcessor, private juce::Timer
+class VelaAudioProcessor : public LumJuceAudioProcessor
 {
 public:
     VelaAudioProcessor();
@@ -35,7 +36,7 @@ public:
 
     const LumDigiDelay& engine() const { return *delayEngine; }
 
-    // Writes to stderr what the engine counted on the audio thread; the message thread does it every so often.
+    // Writes to stderr what the engine counted on the audio thread; the message thread does it every so often too.
     void writeDiagnostics();
     // The tempo the delay syncs to: the standalone app's own, or the last one the host gave (120 until then).
     float syncedTempo() const;
@@ -43,11 +44,11 @@ public:
     StandaloneTempo* standaloneTempo() { return ownTempo.get(); }
 
 private:
-    void timerCallback() override;
     void copyParametersToEngine();
     float hostTempo();
 
     LumDigiDelay* delayEngine;
+    std::unique_ptr<DiagnosticsWriter> diagnosticsWriter;
 
     // A parameter's raw value and how it reaches the engine, looked up once so that blocks do no lookups.
     struct EngineInput
