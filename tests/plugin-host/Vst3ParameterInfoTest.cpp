@@ -51,11 +51,11 @@ public:
         }
 
         TUID controllerId {};
-        if (component == nullptr || component->initialize(host) != kResultOk
+        if (component == nullptr || component->initialize(&host) != kResultOk
             || component->getControllerClassId(controllerId) != kResultOk
             || factory->createInstance(controllerId, Vst::IEditController::iid, reinterpret_cast<void**>(&controller))
                    != kResultOk
-            || controller->initialize(host) != kResultOk)
+            || controller->initialize(&host) != kResultOk)
             return;
 
         componentPoint = FUnknownPtr<Vst::IConnectionPoint>(component);
@@ -106,7 +106,9 @@ public:
 private:
     void* module = nullptr;
     bool entered = false;
-    IPtr<Vst::HostApplication> host = owned(new Vst::HostApplication());
+    // The SDK's host object counts no references (its release never deletes it): it lives here, by value, and
+    // outlives the component and controller that were given it.
+    Vst::HostApplication host;
     IPtr<IPluginFactory> factory;
     IPtr<Vst::IComponent> component;
     IPtr<Vst::IEditController> controller;

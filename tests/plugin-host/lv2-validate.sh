@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Validates the LV2 bundle's descriptions against the LV2 specification (lv2_validate). The one report allowed is
+# Validates the LV2 bundle's descriptions against the LV2 schemas (lv2_validate). The one report allowed is
 # lv2:enumeration as a port property of a list parameter: LV2 has no parameter equivalent, and hosts label list
 # entries only from it (cmake/juce-patches/lv2-value-types-for-parameters.patch).
 # Usage: lv2-validate.sh BUNDLE
