@@ -6,8 +6,13 @@
 class LumDSPEffect : public LumDSPEntity
 {
 public:
-    // Before the first block and whenever the host's rate or largest block changes; not while a block runs.
-    virtual void prepare(float sampleRate, int maximumBlockSize) = 0;
+    explicit LumDSPEffect(float rate) : LumDSPEntity(rate) {}
+
+    virtual void prepare(float rate, int maximumBlockSize)
+    {
+        sampleRate = rate;
+        blockSize = maximumBlockSize;
+    }
 
     virtual void runEffect(const float* inL, const float* inR, float* outL, float* outR, int numSamples, float bpm) = 0;
 

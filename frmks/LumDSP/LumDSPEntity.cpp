@@ -7,7 +7,7 @@ int LumDSPEntity::addr = 0;
 LumDSPParameter::LumDSPParameter() = default;
 LumDSPParameter::~LumDSPParameter() = default;
 
-LumDSPEntity::LumDSPEntity() = default;
+LumDSPEntity::LumDSPEntity(float rate) : sampleRate(rate) {}
 
 LumDSPEntity::~LumDSPEntity() = default;
 

@@ -33,11 +33,11 @@ struct LumDSPParameter
     float conditionValue = -1.0f;
 };
 
-// A DSP object that keeps a registry of addressed parameters.
+// A DSP object that knows its sample rate and keeps a registry of addressed parameters.
 class LumDSPEntity
 {
 public:
-    LumDSPEntity();
+    explicit LumDSPEntity(float sampleRate);
     virtual ~LumDSPEntity();
 
     LumDSPEntity(const LumDSPEntity&) = delete;
@@ -60,6 +60,9 @@ public:
 
     // The next automatic address, shared by every entity of the process.
     static int addr;
+
+    float sampleRate;
+    int blockSize = 0;
 
 private:
     std::vector<LumDSPParameter*> parameterList;

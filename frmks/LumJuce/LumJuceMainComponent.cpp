@@ -83,3 +83,5 @@ void LumJuceMainComponent::paint(juce::Graphics& g)
     g.setFont(14.0f);
     g.drawText("LumJuceMainComponent", getLocalBounds(), juce::Justification::centred, true);
 }
+
+void LumJuceMainComponent::resized() {}

@@ -29,6 +29,7 @@ public:
     void makeFactoryPreset();
 
     void paint(juce::Graphics& g) override;
+    void resized() override;
 
     bool isConnected() const { return parametersConnected; }
 

@@ -358,7 +358,9 @@ TEST(DigiDelay, PrepareEmptiesTheRingsAndKeepsTheSmoothers)
 
     h.engine.prepare(48000.0f, 256);
 
+    EXPECT_FLOAT_EQ(h.engine.sampleRate, 48000.0f);
     EXPECT_FLOAT_EQ(h.engine.engineSampleRate, 48000.0f);
+    EXPECT_EQ(h.engine.blockSize, 256);
     EXPECT_EQ(h.engine.delayLineL->size, 480000);
     EXPECT_EQ(h.engine.modLineR->size, 240000);
     EXPECT_NEAR(h.engine.smoothTimeL, 0.1f, 1e-4f);

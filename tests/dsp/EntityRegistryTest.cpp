@@ -9,7 +9,7 @@ namespace
 class TestEntity : public LumDSPEntity
 {
 public:
-    TestEntity() = default;
+    TestEntity() : LumDSPEntity(44100.0f) {}
 };
 
 class Registry : public ::testing::Test

@@ -54,8 +54,7 @@ TEST_F(Ring, FractionalDelaysInterpolateBetweenTheWrittenValues)
 
     for (const Case& c : cases)
     {
-        deleteUniComb(ring);
-        initUniComb(&ring, 8);
+        resetUniComb(ring);
         writeRamp(5);
         EXPECT_FLOAT_EQ(delay(0.0f, c.samples), std::tanh(c.expectedDelayed)) << c.samples << " samples";
     }
@@ -95,6 +94,20 @@ TEST_F(Ring, UnitFeedbackRepeatsAnImpulseUndiminished)
     }
 }
 
+TEST_F(Ring, ResetForgetsEverythingWrittenBefore)
+{
+    writeRamp(7);
+    resetUniComb(ring);
+    EXPECT_EQ(ring->writeIndex, 0);
+
+    const float blend = 0.5f;
+    for (int n = 0; n < 3; ++n)
+        EXPECT_FLOAT_EQ(runUniComb(ring, 1.0f, 3.0f / rate, blend, 0.0f, 1.0f, rate), std::tanh(blend * 0.95f));
+
+    EXPECT_FLOAT_EQ(runUniComb(ring, 1.0f, 3.0f / rate, blend, 0.0f, 1.0f, rate),
+                    std::tanh(0.95f + blend * 0.95f));
+}
+
 TEST_F(Ring, AllpassWeightingKeepsTheEnergyOfAnImpulse)
 {
     // (a, -a, 1) with a one-sample delay is a first-order allpass followed by tanh.
@@ -106,6 +119,21 @@ TEST_F(Ring, AllpassWeightingKeepsTheEnergyOfAnImpulse)
         energy += static_cast<double>(y) * y;
     }
     EXPECT_NEAR(energy, 0.0095 * 0.0095, 1e-7);
+}
+
+TEST(RingReaders, WholeSampleReadsStayInsideTheRing)
+{
+    UniComb* ring = nullptr;
+    initUniComb(&ring, 4);
+    for (int i = 1; i <= 4; ++i)
+        runUniComb(ring, static_cast<float>(i), 1.0f, 0.0f, 0.0f, 1.0f, 1.0f);
+
+    EXPECT_FLOAT_EQ(uniCombGetSampleWithDelay(ring, 1.0f), 0.95f * 4.0f);
+    EXPECT_FLOAT_EQ(uniCombGetSampleWithDelay(ring, 2.7f), 0.95f * 3.0f);
+    EXPECT_FLOAT_EQ(uniCombGetSampleWithTimeDelay(ring, 0.5f, 4.0f), 0.95f * 3.0f);
+    EXPECT_FLOAT_EQ(uniCombGetSampleWithDelay(ring, 5.0f), 0.95f * 4.0f);
+    EXPECT_FLOAT_EQ(uniCombGetSampleWithDelay(ring, -1.0f), 0.95f * 2.0f);
+    deleteUniComb(ring);
 }
 
 TEST(RingLimits, AReadLandsExactlyDSamplesBackAtAnyWriteIndex)

@@ -21,7 +21,8 @@ int ringLength(float seconds, float rate)
 } // namespace
 
 LumDigiDelay::LumDigiDelay(float rate)
-    : time(0.1f),
+    : LumDSPEffect(rate),
+      time(0.1f),
       feedback(0.25f),
       mix(0.5f),
       spread(0.0f),
@@ -92,8 +93,9 @@ void LumDigiDelay::deleteRings()
     }
 }
 
-void LumDigiDelay::prepare(float rate, int)
+void LumDigiDelay::prepare(float rate, int maximumBlockSize)
 {
+    LumDSPEffect::prepare(rate, maximumBlockSize);
     engineSampleRate = rate;
     reset();
     smoothersStartAtTargets = true;
@@ -113,6 +115,8 @@ void LumDigiDelay::reset()
 
 float LumDigiDelay::beginBlock(float tempo)
 {
+    bpm = tempo;
+
     if (std::isfinite(tempo) && tempo > 0.0f)
         validBpm = tempo;
 

@@ -74,6 +74,8 @@ public:
     float modAmount;
     float modFreq;
     float modFeedback = 0.0f;
+    // The tempo the last block was given, as given (0 or less when the host gave none).
+    float bpm = 0.0f;
     int modType;
     ModRouting modRouting;
     bool syncTempo;

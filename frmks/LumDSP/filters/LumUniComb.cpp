@@ -6,6 +6,13 @@
 
 namespace
 {
+// Brings any whole slot offset back into [0, size).
+int foldIndex(long long index, int size)
+{
+    const long long folded = index % size;
+    return static_cast<int>(folded < 0 ? folded + size : folded);
+}
+
 // A large buffer from calloc is untouched pages of zeros; writing one value per page now takes the page faults
 // here, on the thread that prepares, instead of on the audio thread while the ring fills.
 void touchPages(float* buffer, int size)
@@ -14,6 +21,11 @@ void touchPages(float* buffer, int size)
     volatile float* slots = buffer;
     for (int i = 0; i < size; i += floatsPerPage)
         slots[i] = 0.0f;
+}
+
+float readSlotsBack(const UniComb* comb, long long slotsBack)
+{
+    return comb->buffer[foldIndex(comb->writeIndex - slotsBack, comb->size)];
 }
 } // namespace
 
@@ -33,6 +45,14 @@ void deleteUniComb(UniComb* comb)
     std::free(comb);
 }
 
+void resetUniComb(UniComb* comb)
+{
+    for (int i = 0; i < comb->size; ++i)
+        comb->buffer[i] = 0.0f;
+
+    comb->writeIndex = 0;
+}
+
 float runUniComb(UniComb* comb, float x, float delaySeconds, float blend, float feedback, float feedforward,
                  float sampleRate)
 {
@@ -49,4 +69,14 @@ void writeUniCombRun(UniComb* comb, const float* w, int count)
 
     if (comb->writeIndex >= comb->size)
         comb->writeIndex = 0;
+}
+
+float uniCombGetSampleWithTimeDelay(UniComb* comb, float seconds, float sampleRate)
+{
+    return readSlotsBack(comb, static_cast<long long>(seconds * sampleRate));
+}
+
+float uniCombGetSampleWithDelay(UniComb* comb, float samples)
+{
+    return readSlotsBack(comb, static_cast<long long>(samples));
 }

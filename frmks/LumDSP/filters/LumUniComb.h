@@ -15,9 +15,13 @@ struct UniComb
 
 void initUniComb(UniComb** comb, int size);
 void deleteUniComb(UniComb* comb);
+void resetUniComb(UniComb* comb);
 
 float runUniComb(UniComb* comb, float x, float delaySeconds, float blend, float feedback, float feedforward,
                  float sampleRate);
+
+float uniCombGetSampleWithTimeDelay(UniComb* comb, float seconds, float sampleRate);
+float uniCombGetSampleWithDelay(UniComb* comb, float samples);
 
 // The pieces of runUniComb, for the engine's block loops: the same arithmetic, without the tanh.
 

@@ -422,3 +422,10 @@ void MainComponent::resized()
     for (const auto& row : controlRows())
         control(row).setBounds(row.bounds);
 }
+
+void MainComponent::visibilityChanged() {}
+
+void MainComponent::connectParameters()
+{
+    LumJuceMainComponent::connectParameters();
+}

@@ -51,6 +51,8 @@ public:
 
     void paint(juce::Graphics& g) override;
     void resized() override;
+    void visibilityChanged() override;
+    void connectParameters() override;
     // Any click in the panel is the next action, after which a refusal line goes.
     void mouseDown(const juce::MouseEvent& event) override;
 

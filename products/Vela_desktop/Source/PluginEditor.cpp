@@ -33,6 +33,8 @@ void VelaAudioProcessorEditor::paint(juce::Graphics& g)
     g.fillAll(getLookAndFeel().findColour(juce::ResizableWindow::backgroundColourId));
 }
 
+void VelaAudioProcessorEditor::resized() {}
+
 void VelaAudioProcessorEditor::setScaleFactor(float newScale)
 {
     juce::AudioProcessorEditor::setScaleFactor(newScale);

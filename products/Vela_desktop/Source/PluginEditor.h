@@ -16,6 +16,7 @@ public:
     ~VelaAudioProcessorEditor() override;
 
     void paint(juce::Graphics& g) override;
+    void resized() override;
     void setScaleFactor(float newScale) override;
 
     // The user's choice from the zoom menu: shown at once, as far as the screen allows, and remembered for
