@@ -15,7 +15,6 @@ namespace
 constexpr float rate = 44100.0f;
 
 constexpr int modulationBypassed = -1;
-const char* const typeNames[] = { "Chorus", "Vibrato", "Flanger", "Pan", "Phaser", "Tremolo", "Delay" };
 
 void configure(LumDigiDelay& engine, bool synced, int modType)
 {
@@ -29,8 +28,8 @@ void configure(LumDigiDelay& engine, bool synced, int modType)
     engine.modAmount = 0.5f;
     engine.modFreq = 0.25f;
     engine.modFeedback = 0.5f;
-    engine.modType = modType == modulationBypassed ? 0 : modType;
-    engine.modRouting = modType == modulationBypassed ? 2 : 0;
+    engine.modType = modType == modulationBypassed ? LumDigiDelay::chorus : modType;
+    engine.modRouting = modType == modulationBypassed ? LumDigiDelay::ModRouting::bypass : LumDigiDelay::ModRouting::pre;
 }
 
 const char* const pathNames[] = { "baseline", "AVX2", "AVX-512" };
@@ -45,7 +44,7 @@ void BM_Engine(benchmark::State& state)
     const auto path = static_cast<LumVectorPath>(state.range(3));
     const int blockSize = static_cast<int>(state.range(4));
     state.SetLabel(std::string(plain ? "plain, " : "") + (synced ? "synced" : "free") + ", "
-                   + (modType == modulationBypassed ? "no modulation" : typeNames[modType]) + ", "
+                   + (modType == modulationBypassed ? "no modulation" : LumDigiDelay::modTypeNames[modType]) + ", "
                    + pathNames[state.range(3)] + ", blocks of " + std::to_string(blockSize));
     if (! lumForceVectorPath(path))
     {

@@ -22,6 +22,7 @@ struct Options
     std::string peersPath = "/usr/lib/lv2:/usr/local/lib/lv2";
     std::string velaBundle = VELA_LV2_BUNDLE;
     std::string noopBundle = NOOP_LV2_BUNDLE;
+    std::string floorBundle = FLOOR_LV2_BUNDLE;
     std::string passThroughBundle = PASS_THROUGH_LV2_BUNDLE;
     double seconds = 60.0;
     int rounds = 9;
@@ -125,7 +126,7 @@ Field resolve(LilvWorld* world, std::vector<Contender> wanted)
     for (Contender& c : wanted)
     {
         const LilvPlugin* plugin = findPlugin(world, c.uri);
-        const bool peer = c.role == Role::peer || c.role == Role::bareDelay;
+        const bool peer = c.role == Role::peer || c.role == Role::lighterPeer;
         if (plugin == nullptr && peer)
         {
             std::printf("not installed, left out: %s (%s)\n", c.name.c_str(), c.uri.c_str());
@@ -233,9 +234,11 @@ int main(int argc, char** argv)
     lilv_world_load_all(world);
     loadBundle(world, o.velaBundle);
     loadBundle(world, o.noopBundle);
+    loadBundle(world, o.floorBundle);
     loadBundle(world, o.passThroughBundle);
     requireBundle(world, velaUri, o.velaBundle);
     requireBundle(world, noopUri, o.noopBundle);
+    requireBundle(world, floorUri, o.floorBundle);
     requireBundle(world, passThroughUri, o.passThroughBundle);
 
     UridMap urids;

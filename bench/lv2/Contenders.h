@@ -10,10 +10,11 @@ enum class Role
     baseline, // the host's own cost, taken off every other figure
     velaDefaults, // what the others are compared with
     vela,
-    velaWithoutModulation, // held against the bare delay line
-    bareDelay, // a peer that is a plain delay line
-    peer,
-    juceBaseline // a JUCE processor that passes the sound through: what the wrapper costs before any DSP
+    velaWithoutModulation,
+    lighterPeer, // a delay that computes a fraction of what Vela does: shown, not a target
+    peer, // does the same kind of work: Vela must cost less at its defaults
+    juceBaseline, // a JUCE processor that passes the sound through: what the wrapper costs before any DSP
+    floor // what Vela's defaults compute, as straight loops with no plumbing
 };
 
 struct VelaParameter
@@ -35,6 +36,7 @@ struct Contender
 
 extern const char* const velaUri;
 extern const char* const noopUri;
+extern const char* const floorUri;
 extern const char* const passThroughUri;
 
 // The no-op, Vela at its defaults, the other Vela settings of the targets, the JUCE pass-through and the peers.

@@ -14,8 +14,10 @@ public:
     LumFlushDenormals()
     {
 #if defined(__x86_64__) || defined(__i386__)
+        // Hosts often flush already; writing the control register costs more than reading it.
         saved = _mm_getcsr();
-        _mm_setcsr(saved | flushToZero | denormalsAreZero);
+        if ((saved & (flushToZero | denormalsAreZero)) != (flushToZero | denormalsAreZero))
+            _mm_setcsr(saved | flushToZero | denormalsAreZero);
 #elif defined(__aarch64__)
         asm volatile("mrs %0, fpcr" : "=r"(saved));
         asm volatile("msr fpcr, %0" : : "r"(saved | flushToZeroArm));
@@ -25,7 +27,8 @@ public:
     ~LumFlushDenormals()
     {
 #if defined(__x86_64__) || defined(__i386__)
-        _mm_setcsr(saved);
+        if ((saved & (flushToZero | denormalsAreZero)) != (flushToZero | denormalsAreZero))
+            _mm_setcsr(saved);
 #elif defined(__aarch64__)
         asm volatile("msr fpcr, %0" : : "r"(saved));
 #endif

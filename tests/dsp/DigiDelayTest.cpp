@@ -18,7 +18,7 @@ TEST(DigiDelay, ConstructionValues)
     EXPECT_FLOAT_EQ(engine.feedback, 0.25f);
     EXPECT_FLOAT_EQ(engine.mix, 0.5f);
     EXPECT_FLOAT_EQ(engine.modFreq, 1.0f);
-    EXPECT_EQ(engine.modRouting, 1);
+    EXPECT_EQ(engine.modRouting, LumDigiDelay::ModRouting::post);
     EXPECT_FLOAT_EQ(engine.lowpass, 20000.0f);
     EXPECT_FLOAT_EQ(engine.highpass, 10.0f);
     EXPECT_FLOAT_EQ(engine.modCentre, 0.005f);
@@ -43,16 +43,17 @@ TEST(DigiDelay, RoutingSetsTheModulationSlotsAtTheStartOfABlock)
 {
     struct Case
     {
-        int routing;
+        LumDigiDelay::ModRouting routing;
         LumDigiDelay::StageOperation pre;
         LumDigiDelay::StageOperation post;
     };
 
     const Case cases[] = {
-        { 0, &LumDigiDelay::doMod, nullptr },
-        { 1, nullptr, &LumDigiDelay::doMod },
-        { 2, nullptr, nullptr },
-        { 7, nullptr, &LumDigiDelay::doMod }, // unknown: the slots stay as they were (Post after construction)
+        { LumDigiDelay::ModRouting::pre, &LumDigiDelay::doMod, nullptr },
+        { LumDigiDelay::ModRouting::post, nullptr, &LumDigiDelay::doMod },
+        { LumDigiDelay::ModRouting::bypass, nullptr, nullptr },
+        // unknown: the slots stay as they were (Post after construction)
+        { static_cast<LumDigiDelay::ModRouting>(7), nullptr, &LumDigiDelay::doMod },
     };
 
     for (const Case& c : cases)
@@ -61,8 +62,8 @@ TEST(DigiDelay, RoutingSetsTheModulationSlotsAtTheStartOfABlock)
         float l = 0.0f, r = 0.0f;
         engine.modRouting = c.routing;
         engine.runEffect(&l, &r, &l, &r, 0, 120.0f);
-        EXPECT_EQ(engine.preModStage, c.pre) << "routing " << c.routing;
-        EXPECT_EQ(engine.postModStage, c.post) << "routing " << c.routing;
+        EXPECT_EQ(engine.preModStage, c.pre) << "routing " << static_cast<int>(c.routing);
+        EXPECT_EQ(engine.postModStage, c.post) << "routing " << static_cast<int>(c.routing);
     }
 }
 
@@ -72,7 +73,7 @@ TEST(DigiDelay, SettledDelayTimes)
     {
         const char* name;
         bool sync;
-        int mode;
+        LumDigiDelay::SyncMode mode;
         float time;
         float spread;
         float bpm;
@@ -80,21 +81,24 @@ TEST(DigiDelay, SettledDelayTimes)
         float right;
     };
 
+    using Mode = LumDigiDelay::SyncMode;
+    constexpr Mode normal = Mode::normal, dotted = Mode::dotted, triplet = Mode::triplet;
+    constexpr Mode unknown = static_cast<Mode>(5);
     const Case cases[] = {
-        { "free with spread", false, 0, 300.0f, 1.0f, 120.0f, 0.35f, 0.25f },
-        { "free", false, 0, 1234.0f, 0.0f, 120.0f, 1.234f, 1.234f },
-        { "quarter note", true, 0, 4.0f, 0.0f, 120.0f, 0.5f, 0.5f },
-        { "four bars", true, 0, 8.0f, 0.0f, 120.0f, 8.0f, 8.0f },
-        { "dotted quarter", true, 1, 4.0f, 0.0f, 120.0f, 0.75f, 0.75f },
-        { "triplet quarter", true, 2, 4.0f, 0.0f, 120.0f, 1.0f / 3.0f, 1.0f / 3.0f },
-        { "fractional exponent", true, 0, 4.5f, 0.0f, 120.0f, 0.5f * std::sqrt(2.0f), 0.5f * std::sqrt(2.0f) },
-        { "exponent above 8 means 1", true, 0, 9.0f, 0.0f, 120.0f, 0.0625f, 0.0625f },
-        { "milliseconds left in sync", true, 0, 250.0f, 0.0f, 120.0f, 0.0625f, 0.0625f },
-        { "synced with spread", true, 0, 4.0f, 0.5f, 120.0f, 0.525f, 0.475f },
-        { "other tempo", true, 0, 4.0f, 0.0f, 90.0f, 2.0f / 3.0f, 2.0f / 3.0f },
-        { "tempo 0", true, 0, 4.0f, 0.0f, 0.0f, 0.5f, 0.5f },
-        { "negative tempo", true, 0, 4.0f, 0.0f, -60.0f, 0.5f, 0.5f },
-        { "unknown sync mode", true, 5, 4.0f, 0.0f, 120.0f, 0.0f, 0.0f },
+        { "free with spread", false, normal, 300.0f, 1.0f, 120.0f, 0.35f, 0.25f },
+        { "free", false, normal, 1234.0f, 0.0f, 120.0f, 1.234f, 1.234f },
+        { "quarter note", true, normal, 4.0f, 0.0f, 120.0f, 0.5f, 0.5f },
+        { "four bars", true, normal, 8.0f, 0.0f, 120.0f, 8.0f, 8.0f },
+        { "dotted quarter", true, dotted, 4.0f, 0.0f, 120.0f, 0.75f, 0.75f },
+        { "triplet quarter", true, triplet, 4.0f, 0.0f, 120.0f, 1.0f / 3.0f, 1.0f / 3.0f },
+        { "fractional exponent", true, normal, 4.5f, 0.0f, 120.0f, 0.5f * std::sqrt(2.0f), 0.5f * std::sqrt(2.0f) },
+        { "exponent above 8 means 1", true, normal, 9.0f, 0.0f, 120.0f, 0.0625f, 0.0625f },
+        { "milliseconds left in sync", true, normal, 250.0f, 0.0f, 120.0f, 0.0625f, 0.0625f },
+        { "synced with spread", true, normal, 4.0f, 0.5f, 120.0f, 0.525f, 0.475f },
+        { "other tempo", true, normal, 4.0f, 0.0f, 90.0f, 2.0f / 3.0f, 2.0f / 3.0f },
+        { "tempo 0", true, normal, 4.0f, 0.0f, 0.0f, 0.5f, 0.5f },
+        { "negative tempo", true, normal, 4.0f, 0.0f, -60.0f, 0.5f, 0.5f },
+        { "unknown sync mode", true, unknown, 4.0f, 0.0f, 120.0f, 0.0f, 0.0f },
     };
 
     for (const Case& c : cases)
@@ -265,7 +269,7 @@ TEST(DigiDelay, HotSineIsNotPunchedFullOfHoles)
     // A 1 kHz sine peaking at 2.0 with mix 0 comes out sample for sample as it went in.
     EngineHarness h(true);
     h.engine.mix = 0.0f;
-    h.engine.modRouting = 0;
+    h.engine.modRouting = LumDigiDelay::ModRouting::pre;
 
     std::vector<float> left(4410), right(4410);
     for (size_t n = 0; n < left.size(); ++n)

@@ -17,7 +17,7 @@ struct EngineHarness
     {
         engine.mix = 1.0f;
         engine.feedback = 0.0f;
-        engine.modRouting = 2;
+        engine.modRouting = LumDigiDelay::ModRouting::bypass;
         if (! withFilters)
             engine.filterStage = nullptr;
     }

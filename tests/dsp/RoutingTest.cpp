@@ -12,7 +12,7 @@ constexpr int tremolo = 5;
 
 // A tremolo at full depth, 5 Hz, and a 50 ms delay: a quarter of an LFO period passes between a sound and its
 // echo, so the gain the echo gets tells where the modulation ran.
-void setUpTremoloBeforeAnEcho(EngineHarness& h, int routing)
+void setUpTremoloBeforeAnEcho(EngineHarness& h, LumDigiDelay::ModRouting routing)
 {
     h.engine.time = 50.0f;
     h.engine.lowpass = 20000.0f;
@@ -35,7 +35,7 @@ TEST(Routing, PrePostAndBypassThroughTheWholeEngine)
     struct Case
     {
         const char* name;
-        int routing;
+        LumDigiDelay::ModRouting routing;
         float echo;
         bool lfoMoves;
     };
@@ -43,9 +43,10 @@ TEST(Routing, PrePostAndBypassThroughTheWholeEngine)
     // The echo's first sample: the impulse's first sample through the 10 Hz highpass and the 20 kHz lowpass.
     const float plainEcho = std::tanh(0.95f * 0.5f * (1.0f - 0.0007119f) * 0.8717750f);
     const Case cases[] = {
-        { "Pre: the echo repeats the modulated sound", 0, plainEcho, true },
-        { "Post: the echo meets the tremolo a quarter period later, at gain 0", 1, 0.0f, true },
-        { "Bypass: no modulation, the LFO stands still", 2, plainEcho, false },
+        { "Pre: the echo repeats the modulated sound", LumDigiDelay::ModRouting::pre, plainEcho, true },
+        { "Post: the echo meets the tremolo a quarter period later, at gain 0", LumDigiDelay::ModRouting::post, 0.0f,
+          true },
+        { "Bypass: no modulation, the LFO stands still", LumDigiDelay::ModRouting::bypass, plainEcho, false },
     };
 
     for (const Case& c : cases)
@@ -62,14 +63,14 @@ TEST(Routing, PrePostAndBypassThroughTheWholeEngine)
 TEST(Routing, BypassFreezesTheSmoothedAmount)
 {
     EngineHarness h(true);
-    h.engine.modRouting = 2;
+    h.engine.modRouting = LumDigiDelay::ModRouting::bypass;
     h.settle();
     const float before = h.engine.smoothModAmount;
     h.engine.modAmount = 1.0f;
     h.settle();
     EXPECT_EQ(h.engine.smoothModAmount, before);
 
-    h.engine.modRouting = 0;
+    h.engine.modRouting = LumDigiDelay::ModRouting::pre;
     h.settle();
     EXPECT_EQ(h.engine.smoothModAmount, 1.0f);
 }

@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "ChoiceValues.h"
 
 #include <thread>
 
@@ -60,7 +61,7 @@ TEST_F(Binding, BoundControlsFollowTheirParameters)
 
     setFromHost("bypassDelay", 1.0f);
     EXPECT_TRUE(controlAs<juce::Button>(Controls::bypassDelay).getToggleState());
-    setFromHost("modType", 4.0f);
+    setFromHost("modType", hostValue(ModType::phaser));
     EXPECT_EQ(controlAs<juce::ComboBox>(Controls::modType).getSelectedId(), 5);
     controlAs<juce::ComboBox>(Controls::modType).setSelectedId(3, juce::sendNotificationSync);
     EXPECT_EQ(raw("modType"), 2.0f);

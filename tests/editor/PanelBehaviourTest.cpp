@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "ChoiceValues.h"
 
 #include <cmath>
 #include <functional>
@@ -36,9 +37,9 @@ TEST_F(PanelBehaviour, RowButtonsWriteTheirChoiceAndLightFromTheParameter)
     runMessages();
 
     const Case cases[] = {
-        { Controls::post, "modRouting", 1.0f },   { Controls::routingBypass, "modRouting", 2.0f },
-        { Controls::pre, "modRouting", 0.0f },    { Controls::dotted, "syncMode", 1.0f },
-        { Controls::triplet, "syncMode", 2.0f },  { Controls::normal, "syncMode", 0.0f },
+        { Controls::post, "modRouting", hostValue(ModRouting::post) },   { Controls::routingBypass, "modRouting", hostValue(ModRouting::bypass) },
+        { Controls::pre, "modRouting", hostValue(ModRouting::pre) },    { Controls::dotted, "syncMode", hostValue(SyncMode::dotted) },
+        { Controls::triplet, "syncMode", hostValue(SyncMode::triplet) },  { Controls::normal, "syncMode", hostValue(SyncMode::normal) },
     };
 
     for (const Case& c : cases)
@@ -48,18 +49,18 @@ TEST_F(PanelBehaviour, RowButtonsWriteTheirChoiceAndLightFromTheParameter)
         EXPECT_TRUE(controlAs<juce::Button>(c.child).getToggleState()) << c.id;
     }
 
-    setFromHost("modRouting", 1.0f);
+    setFromHost("modRouting", hostValue(ModRouting::post));
     EXPECT_EQ(litIndex(*this, { Controls::pre, Controls::post, Controls::routingBypass }), 1);
-    setFromHost("syncMode", 2.0f);
+    setFromHost("syncMode", hostValue(SyncMode::triplet));
     EXPECT_EQ(litIndex(*this, { Controls::normal, Controls::dotted, Controls::triplet }), 2);
 }
 
 TEST_F(PanelBehaviour, AutomationFromAHostThreadReachesTheRowsOnTheMessageThread)
 {
     std::thread([this] {
-        setFromHost("modRouting", 2.0f);
+        setFromHost("modRouting", hostValue(ModRouting::bypass));
         setFromHost("syncTempo", 1.0f);
-        setFromHost("syncMode", 1.0f);
+        setFromHost("syncMode", hostValue(SyncMode::dotted));
     }).join();
     runMessages();
 

@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "ChoiceValues.h"
 
 #include <thread>
 
@@ -64,7 +65,7 @@ TEST_F(TimeKnob, UserSwitchingSyncOffGivesTwoHundredFiftyMilliseconds)
 {
     click(control(Controls::syncTempo));
     runMessages();
-    setFromHost("syncMode", 1.0f);
+    setFromHost("syncMode", hostValue(SyncMode::dotted));
     click(control(Controls::syncTempo));
     runMessages();
 
@@ -88,13 +89,13 @@ TEST_F(TimeKnob, SyncModeButtonsKeepTheNoteValue)
         setFromHost("time", note);
         click(control(Controls::dotted));
         runMessages();
-        EXPECT_EQ(raw("syncMode"), 1.0f);
+        EXPECT_EQ(raw("syncMode"), hostValue(SyncMode::dotted));
         EXPECT_EQ(raw("time"), note);
         EXPECT_TRUE(controlAs<juce::Button>(Controls::dotted).getToggleState());
 
         click(control(Controls::triplet));
         runMessages();
-        EXPECT_EQ(raw("syncMode"), 2.0f);
+        EXPECT_EQ(raw("syncMode"), hostValue(SyncMode::triplet));
         EXPECT_EQ(raw("time"), note);
     }
 }
@@ -117,7 +118,7 @@ TEST_F(TimeKnob, NothingButTheUsersClickChangesTheStoredTime)
         { "host turns sync on", [this] { setFromHost("time", 400.0f); setFromHost("syncTempo", 1.0f); }, 400.0f },
         { "host turns sync off", [this] { setFromHost("time", 5.0f); setFromHost("syncTempo", 0.0f); }, 5.0f },
         { "host changes the sync mode while free",
-          [this] { setFromHost("time", 777.0f); setFromHost("syncMode", 2.0f); }, 777.0f },
+          [this] { setFromHost("time", 777.0f); setFromHost("syncMode", hostValue(SyncMode::triplet)); }, 777.0f },
         { "host thread turns sync on",
           [this] {
               setFromHost("time", 640.0f);
@@ -199,7 +200,7 @@ TEST_F(TimeKnob, ShowsWhatPlaysAfterEveryWayOfSwitching)
                                 Switch::usersKey })
             {
                 const bool before = how == Switch::syncModeChange ? synced : ! synced;
-                setFromHost("syncMode", 0.0f);
+                setFromHost("syncMode", hostValue(SyncMode::normal));
                 setFromHost("syncTempo", before ? 1.0f : 0.0f);
                 setFromHost("time", stored.time);
                 runMessages(10);
@@ -226,7 +227,7 @@ TEST_F(TimeKnob, ShowsWhatPlaysAfterEveryWayOfSwitching)
                         processor->setStateInformation(state.getData(), static_cast<int>(state.getSize()));
                         break;
                     }
-                    case Switch::syncModeChange: setFromHost("syncMode", 1.0f); break;
+                    case Switch::syncModeChange: setFromHost("syncMode", hostValue(SyncMode::dotted)); break;
                     case Switch::editorReopened:
                         closeEditor();
                         setFromHost("syncTempo", synced ? 1.0f : 0.0f);

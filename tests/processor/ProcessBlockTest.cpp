@@ -1,6 +1,7 @@
 #include "PluginProcessor.h"
 #include "TempoPlayHead.h"
 #include "effects/LumDigiDelay.h"
+#include "ChoiceValues.h"
 
 #include <gtest/gtest.h>
 
@@ -43,10 +44,10 @@ TEST_F(ProcessBlock, CopiesEveryParameterInEngineUnits)
     set("modAmount", 10.0f);
     set("modFreq", 2.5f);
     set("modFeedback", 90.0f);
-    set("modType", 2.0f);
-    set("modRouting", 1.0f);
+    set("modType", hostValue(ModType::flanger));
+    set("modRouting", hostValue(ModRouting::post));
     set("syncTempo", 1.0f);
-    set("syncMode", 2.0f);
+    set("syncMode", hostValue(SyncMode::triplet));
     set("bypassDelay", 1.0f);
 
     run();
@@ -60,10 +61,10 @@ TEST_F(ProcessBlock, CopiesEveryParameterInEngineUnits)
     EXPECT_EQ(engine.modAmount, 0.1f);
     EXPECT_NEAR(engine.modFreq, 2.5f, 1e-6f);
     EXPECT_EQ(engine.modFeedback, 0.9f);
-    EXPECT_EQ(engine.modType, 2);
-    EXPECT_EQ(engine.modRouting, 1);
+    EXPECT_EQ(engine.modType, LumDigiDelay::flanger);
+    EXPECT_EQ(engine.modRouting, LumDigiDelay::ModRouting::post);
     EXPECT_TRUE(engine.syncTempo);
-    EXPECT_EQ(engine.syncMode, 2);
+    EXPECT_EQ(engine.syncMode, LumDigiDelay::SyncMode::triplet);
     EXPECT_TRUE(engine.bypassDelay);
 }
 
@@ -75,7 +76,7 @@ TEST_F(ProcessBlock, DefaultsArriveInTheEngine)
     EXPECT_EQ(engine.feedback, 0.5f);
     EXPECT_EQ(engine.lowpass, 15000.0f);
     EXPECT_EQ(engine.modFreq, 0.25f);
-    EXPECT_EQ(engine.modRouting, 0);
+    EXPECT_EQ(engine.modRouting, LumDigiDelay::ModRouting::pre);
     EXPECT_FALSE(engine.syncTempo);
     EXPECT_FALSE(engine.bypassDelay);
 }
@@ -87,7 +88,7 @@ TEST_F(ProcessBlock, TempoComesFromThePlayHeadAndOutlivesBlocksWithoutOne)
 
     head.bpm = 93.0;
     run();
-    EXPECT_EQ(engine.bpm, 93.0f);
+    EXPECT_EQ(engine.validBpm, 93.0f);
 
     struct Case
     {
@@ -128,7 +129,7 @@ TEST_F(ProcessBlock, MonoLayoutRunsTheEngineInPlaceOnChannelZero)
     set("spread", 100.0f);
     set("mix", 100.0f);
     set("feedback", 0.0f);
-    set("modRouting", 2.0f);
+    set("modRouting", hostValue(ModRouting::bypass));
 
     juce::MidiBuffer midi;
     juce::AudioBuffer<float> buffer(1, 512);

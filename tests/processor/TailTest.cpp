@@ -1,6 +1,7 @@
 // The tail hosts are told: long enough for every repeat to fall below -90 dB, and not much longer.
 #include "PluginProcessor.h"
 #include "TempoPlayHead.h"
+#include "ChoiceValues.h"
 
 #include <gtest/gtest.h>
 
@@ -103,14 +104,14 @@ TEST_F(Tail, CoversEveryRepeatAboveMinus90dBAndEndsSoonAfterTheLast)
         { "defaults, wet only", { { "mix", 100.0f } }, 0.25 + filtersAndShortLine },
         { "synced quarter at 140 bpm, spread, Flanger after the delay",
           { { "mix", 100.0f }, { "syncTempo", 1.0f }, { "time", 4.0f }, { "feedback", 30.0f }, { "spread", 50.0f },
-            { "modType", 2.0f }, { "modFeedback", 60.0f }, { "modRouting", 1.0f } },
+            { "modType", hostValue(ModType::flanger) }, { "modFeedback", 60.0f }, { "modRouting", hostValue(ModRouting::post) } },
           60.0 / 140.0 + 0.025 + filtersAndShortLine },
         { "Delay modulation with feedback",
-          { { "mix", 100.0f }, { "time", 400.0f }, { "feedback", 20.0f }, { "modType", 6.0f },
-            { "modFeedback", 70.0f }, { "modRouting", 1.0f } },
+          { { "mix", 100.0f }, { "time", 400.0f }, { "feedback", 20.0f }, { "modType", hostValue(ModType::delayType) },
+            { "modFeedback", 70.0f }, { "modRouting", hostValue(ModRouting::post) } },
           std::nullopt },
         { "Phaser with feedback, a single repeat",
-          { { "mix", 100.0f }, { "time", 100.0f }, { "feedback", 0.0f }, { "modType", 4.0f },
+          { { "mix", 100.0f }, { "time", 100.0f }, { "feedback", 0.0f }, { "modType", hostValue(ModType::phaser) },
             { "modFeedback", 80.0f }, { "modAmount", 0.0f } },
           std::nullopt },
     };
@@ -147,11 +148,11 @@ TEST_F(Tail, IsInfiniteWhileALoopKeeps99PercentOfEachPass)
         { "feedback 98 %", { { "feedback", 98.0f } }, false },
         { "feedback 99 %", { { "feedback", 99.0f } }, true },
         { "feedback 100 %, as LOOP holds it", { { "feedback", 100.0f } }, true },
-        { "Flanger at mod feedback 99 %", { { "modType", 2.0f }, { "modFeedback", 99.0f } }, true },
-        { "Phaser at mod feedback 100 %", { { "modType", 4.0f }, { "modFeedback", 100.0f } }, true },
-        { "Delay type at mod feedback 99 %", { { "modType", 6.0f }, { "modFeedback", 99.0f } }, true },
-        { "Delay type at mod feedback 98 %", { { "modType", 6.0f }, { "modFeedback", 98.0f } }, false },
-        { "Chorus ignores mod feedback", { { "modType", 0.0f }, { "modFeedback", 100.0f } }, false },
+        { "Flanger at mod feedback 99 %", { { "modType", hostValue(ModType::flanger) }, { "modFeedback", 99.0f } }, true },
+        { "Phaser at mod feedback 100 %", { { "modType", hostValue(ModType::phaser) }, { "modFeedback", 100.0f } }, true },
+        { "Delay type at mod feedback 99 %", { { "modType", hostValue(ModType::delayType) }, { "modFeedback", 99.0f } }, true },
+        { "Delay type at mod feedback 98 %", { { "modType", hostValue(ModType::delayType) }, { "modFeedback", 98.0f } }, false },
+        { "Chorus ignores mod feedback", { { "modType", hostValue(ModType::chorus) }, { "modFeedback", 100.0f } }, false },
     };
 
     for (const Case& c : cases)
@@ -165,7 +166,7 @@ TEST_F(Tail, IsInfiniteWhileALoopKeeps99PercentOfEachPass)
 // 32-bit counts of the host interfaces hold.
 TEST_F(Tail, IsInfiniteWhenHostsCannotCountItsSamples)
 {
-    set({ { "syncTempo", 1.0f }, { "time", 8.0f }, { "feedback", 98.0f }, { "modType", 6.0f },
+    set({ { "syncTempo", 1.0f }, { "time", 8.0f }, { "feedback", 98.0f }, { "modType", hostValue(ModType::delayType) },
           { "modFeedback", 98.0f } });
     head.bpm = 60.0;
     runSilence(0.01);
@@ -181,7 +182,7 @@ TEST_F(Tail, IsInfiniteWhenHostsCannotCountItsSamples)
 TEST_F(Tail, SyncedTimeFollowsTheLastTempoTheHostGave)
 {
     // One repeat and no modulation line (Pan): the tail changes exactly as the delay time does.
-    set({ { "syncTempo", 1.0f }, { "feedback", 0.0f }, { "modType", 3.0f } });
+    set({ { "syncTempo", 1.0f }, { "feedback", 0.0f }, { "modType", hostValue(ModType::pan) } });
     auto tailFor = [this](float time) {
         set("time", time);
         return processor.getTailLengthSeconds();

@@ -1,4 +1,5 @@
 // Tap sequences on a fake clock: the taps' times go in, the time parameter (or the app's tempo) comes out.
+#include "ChoiceValues.h"
 #include "GestureLog.h"
 #include "PluginProcessor.h"
 #include "StandaloneProcessor.h"
@@ -19,13 +20,12 @@ enum class Where
     app
 };
 
-enum Sync
-{
-    notSynced = -1,
-    normal = 0,
-    dotted = 1,
-    triplet = 2
-};
+// The sync mode a case taps in; no mode, the time runs free.
+using Sync = std::optional<SyncMode>;
+constexpr Sync notSynced {};
+constexpr Sync normal = SyncMode::normal;
+constexpr Sync dotted = SyncMode::dotted;
+constexpr Sync triplet = SyncMode::triplet;
 
 class TapSequence : public ::testing::Test
 {
@@ -105,8 +105,8 @@ TEST_F(TapSequence, TimesOfTapsGiveTheTimeOrTheAppsTempo)
         if (c.where == Where::host)
             hostPlays(*processor, c.hostBpm);
 
-        set(*processor, "syncTempo", c.sync == notSynced ? 0.0f : 1.0f);
-        set(*processor, "syncMode", c.sync == notSynced ? 0.0f : static_cast<float>(c.sync));
+        set(*processor, "syncTempo", c.sync ? 1.0f : 0.0f);
+        set(*processor, "syncMode", hostValue(c.sync.value_or(SyncMode::normal)));
         set(*processor, "time", c.timeBefore);
 
         GestureLog timeLog(*processor->valueTreeState.getParameter("time"));

@@ -100,6 +100,7 @@ TEST(HostileAudio, NonFiniteInputNeverReachesTheEnginesNaNDiagnostics)
     ::testing::internal::CaptureStderr();
     driver.runSeconds(0.5, blockSize, hostileInputs[0].signal);
     driver.runSeconds(0.5, blockSize, hostileInputs[3].signal);
+    driver.processor.writeDiagnostics();
     const auto printed = ::testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(printed.find("NaN"), std::string::npos) << printed.substr(0, 200);

@@ -1,16 +1,26 @@
 #include "FactoryBank.h"
 
 #include "PluginProcessor.h"
+#include "effects/LumDigiDelay.h"
 
 #include <memory>
 
 namespace
 {
-// Choice positions, named for the table below.
-constexpr float chorus = 0, vibrato = 1, flanger = 2, pan = 3, phaser = 4, tremolo = 5;
-constexpr float pre = 0, post = 1, bypass = 2;
+// The engine's choice values, named for the table below.
+template <typename Choice>
+constexpr float value(Choice choice)
+{
+    return static_cast<float>(choice);
+}
+
+using Engine = LumDigiDelay;
+constexpr float chorus = Engine::chorus, vibrato = Engine::vibrato, flanger = Engine::flanger, pan = Engine::pan,
+                phaser = Engine::phaser, tremolo = Engine::tremolo;
+constexpr float pre = value(Engine::ModRouting::pre), post = value(Engine::ModRouting::post),
+                bypass = value(Engine::ModRouting::bypass);
+constexpr float dotted = value(Engine::SyncMode::dotted), triplet = value(Engine::SyncMode::triplet);
 constexpr float on = 1;
-constexpr float dotted = 1, triplet = 2;
 // Tempo-synced note lengths are exponents: 3 is an eighth note, 4 a quarter note.
 constexpr float eighth = 3, quarter = 4;
 } // namespace

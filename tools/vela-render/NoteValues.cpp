@@ -1,5 +1,7 @@
 #include "NoteValues.h"
 
+#include "effects/LumDigiDelay.h"
+
 #include <cmath>
 
 namespace
@@ -8,7 +10,6 @@ namespace
 const char* const notes[] = { "1/64", "1/32", "1/16", "1/8", "1/4", "1/2", "1/1", "2/1", "4/1" };
 constexpr int firstKnobExponent = 1;
 constexpr int lastKnobExponent = 6;
-constexpr float lastExponent = 8.0f;
 } // namespace
 
 std::optional<float> exponentForNoteValue(const std::string& text)
@@ -22,5 +23,5 @@ std::optional<float> exponentForNoteValue(const std::string& text)
 
 std::string notePlayedFor(float time)
 {
-    return notes[time > lastExponent ? firstKnobExponent : static_cast<int>(std::lround(time))];
+    return notes[static_cast<int>(std::lround(LumDigiDelay::syncedExponent(time)))];
 }

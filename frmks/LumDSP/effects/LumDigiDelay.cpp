@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace
 {
@@ -29,16 +28,16 @@ LumDigiDelay::LumDigiDelay(float rate)
       spread(0.0f),
       modAmount(0.0f),
       modFreq(1.0f),
-      modType(0),
-      modRouting(1),
+      modType(chorus),
+      modRouting(ModRouting::post),
       syncTempo(false),
-      syncMode(0),
+      syncMode(SyncMode::normal),
       bypassDelay(false),
       lowpass(20000.0f),
       highpass(10.0f),
       engineSampleRate(rate),
-      modCentre(0.005f),
-      modDepth(0.03f)
+      modCentre(lineShape(chorus).centre),
+      modDepth(lineShape(chorus).depth)
 {
     createRings();
 
@@ -76,6 +75,12 @@ void LumDigiDelay::createRings()
     initUniComb(&delayLineR, ringLength(delayLineSeconds, engineSampleRate));
     initUniComb(&modLineL, ringLength(modLineSeconds, engineSampleRate));
     initUniComb(&modLineR, ringLength(modLineSeconds, engineSampleRate));
+
+    const auto limitsOf = [this](const UniComb* ring) {
+        return DelayLimits { 1.0f / engineSampleRate, static_cast<float>(ring->size - 1) / engineSampleRate };
+    };
+    delayLineLimits = limitsOf(delayLineL);
+    modLineLimits = limitsOf(modLineL);
 }
 
 void LumDigiDelay::deleteRings()
@@ -132,9 +137,9 @@ void LumDigiDelay::applyModRouting()
 {
     switch (modRouting)
     {
-        case 0: preModStage = &LumDigiDelay::doMod; postModStage = nullptr; break;
-        case 1: preModStage = nullptr; postModStage = &LumDigiDelay::doMod; break;
-        case 2: preModStage = nullptr; postModStage = nullptr; break;
+        case ModRouting::pre: preModStage = &LumDigiDelay::doMod; postModStage = nullptr; break;
+        case ModRouting::post: preModStage = nullptr; postModStage = &LumDigiDelay::doMod; break;
+        case ModRouting::bypass: preModStage = nullptr; postModStage = nullptr; break;
         default: break;
     }
 }
@@ -150,19 +155,7 @@ void LumDigiDelay::targetDelayTimes(float& targetL, float& targetR) const
         return;
     }
 
-    const float exponent = time > 8.0f ? 1.0f : time;
-    const float beat = 60.0f / validBpm;
-    float unit = 0.0f;
-
-    switch (syncMode)
-    {
-        case 0: unit = beat * 0.0625f; break;
-        case 1: unit = beat * 0.09375f; break;
-        case 2: unit = beat / 24.0f; break;
-        default: break;
-    }
-
-    const float length = unit * std::pow(2.0f, exponent);
+    const float length = noteUnitSeconds(60.0f / validBpm, syncMode) * std::pow(2.0f, syncedExponent(time));
     targetL = length + spreadSeconds;
     targetR = length - spreadSeconds;
 }
@@ -171,7 +164,7 @@ void LumDigiDelay::doDelay(float inL, float inR, float* outL, float* outR)
 {
     if (std::isnan(inL) || std::isnan(inR))
     {
-        std::fputs("NaN!", stderr);
+        diagnostics.countNaNInput();
         inL = 0.0f;
         inR = 0.0f;
     }
@@ -196,15 +189,34 @@ void LumDigiDelay::doFilter(float inL, float inR, float* outL, float* outR)
     *outR = runTPT2(&lowpassR, 0, highR);
 }
 
+LumDigiDelay::LineShape LumDigiDelay::lineShape(int type)
+{
+    switch (type)
+    {
+        case vibrato: return { 0.001f, 0.003f };
+        case flanger: return { 0.001f, 0.002f };
+        default: return { 0.005f, 0.03f }; // Chorus
+    }
+}
+
+float LumDigiDelay::noteUnitSeconds(float beatSeconds, SyncMode mode)
+{
+    switch (mode)
+    {
+        case SyncMode::normal: return beatSeconds * 0.0625f;
+        case SyncMode::dotted: return beatSeconds * 0.09375f;
+        case SyncMode::triplet: return beatSeconds / 24.0f;
+        default: return 0.0f;
+    }
+}
+
 void LumDigiDelay::setModLineShape()
 {
-    switch (modType)
-    {
-        case chorus: modCentre = 0.005f; modDepth = 0.03f; break;
-        case vibrato: modCentre = 0.001f; modDepth = 0.003f; break;
-        case flanger: modCentre = 0.001f; modDepth = 0.002f; break;
-        default: break;
-    }
+    if (! setsLineShape(modType))
+        return;
+
+    modCentre = lineShape(modType).centre;
+    modDepth = lineShape(modType).depth;
 }
 
 LumDigiDelay::LineWeights LumDigiDelay::lineWeights() const
@@ -220,14 +232,16 @@ LumDigiDelay::LineWeights LumDigiDelay::lineWeights() const
 
 // modFreq / rate turns per sample, to the nearest 2^-32 turn (10 microhertz apart at 44.1 kHz); a negative rate
 // runs the LFO backwards.
-uint32_t LumDigiDelay::phaseIncrement() const
+uint32_t LumDigiDelay::phaseIncrement()
 {
-    const double turns = static_cast<double>(modFreq) / static_cast<double>(engineSampleRate);
-    if (! std::isfinite(turns))
-        return 0;
+    if (modFreq == incrementCache.modFreq && engineSampleRate == incrementCache.rate)
+        return incrementCache.increment;
 
-    const double steps = std::round((turns - std::floor(turns)) * 4294967296.0);
-    return static_cast<uint32_t>(static_cast<uint64_t>(steps)); // 2^32 steps are a whole turn: 0
+    const double turns = static_cast<double>(modFreq) / static_cast<double>(engineSampleRate);
+    const double steps = std::isfinite(turns) ? std::round((turns - std::floor(turns)) * 4294967296.0) : 0.0;
+    // 2^32 steps are a whole turn: 0
+    incrementCache = { modFreq, engineSampleRate, static_cast<uint32_t>(static_cast<uint64_t>(steps)) };
+    return incrementCache.increment;
 }
 
 void LumDigiDelay::runModLines(float inL, float inR, float delayL, float delayR, LineWeights weights, float* outL,

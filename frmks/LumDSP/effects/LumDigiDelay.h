@@ -1,8 +1,10 @@
 #pragma once
 
+#include "../LumAlwaysInline.h"
 #include "../LumDSPEffect.h"
 #include "../filters/LumTPTFilters.h"
 #include "../filters/LumUniComb.h"
+#include "LumDigiDelayDiagnostics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,14 +17,44 @@ class LumDigiDelay : public LumDSPEffect
 public:
     using StageOperation = void (LumDigiDelay::*)(float inL, float inR, float* outL, float* outR);
 
-    // The values of modType.
+    // The values of modType, and their names in that order.
     enum ModType
     {
         chorus, vibrato, flanger, pan, phaser, tremolo, delayType
     };
 
+    static constexpr const char* modTypeNames[] = { "Chorus", "Vibrato", "Flanger", "Pan", "Phaser", "Tremolo", "Delay" };
+
+    // The values of modRouting and syncMode.
+    enum class ModRouting
+    {
+        pre, post, bypass
+    };
+
+    enum class SyncMode
+    {
+        normal, dotted, triplet
+    };
+
     static constexpr float delayLineSeconds = 10.0f;
     static constexpr float modLineSeconds = 5.0f;
+
+    // The base delay and the swing of the modulation lines, in seconds.
+    struct LineShape
+    {
+        float centre;
+        float depth;
+    };
+
+    // The shape Chorus, Vibrato and Flanger give the modulation lines; the other types keep the last one, and a
+    // new engine starts with the Chorus's.
+    static bool setsLineShape(int type) { return type == chorus || type == vibrato || type == flanger; }
+    static LineShape lineShape(int type);
+
+    // The note exponent a synced time plays: times above 8 play as 1.
+    static float syncedExponent(float time) { return time > 8.0f ? 1.0f : time; }
+    // The synced note of exponent 0 in seconds, for a beat of beatSeconds: a 64th note, dotted or a triplet.
+    static float noteUnitSeconds(float beatSeconds, SyncMode syncMode);
 
     explicit LumDigiDelay(float sampleRate);
     ~LumDigiDelay() override;
@@ -42,11 +74,12 @@ public:
     float modAmount;
     float modFreq;
     float modFeedback = 0.0f;
+    // The tempo the last block was given, as given (0 or less when the host gave none).
     float bpm = 0.0f;
     int modType;
-    int modRouting;
+    ModRouting modRouting;
     bool syncTempo;
-    int syncMode;
+    SyncMode syncMode;
     bool bypassDelay;
     float lowpass;
     float highpass;
@@ -104,6 +137,8 @@ public:
     // Set by construction and prepare: the next block starts the smoothers at their targets.
     bool smoothersStartAtTargets = true;
 
+    LumDigiDelayDiagnostics diagnostics;
+
 protected:
     // How a modulation line weighs its input and its delayed signal (see runUniComb).
     struct LineWeights
@@ -126,17 +161,31 @@ private:
     void deleteRings();
     void setModLineShape();
     LineWeights lineWeights() const;
-    uint32_t phaseIncrement() const;
+    uint32_t phaseIncrement();
     static float allpassCoefficient(float t);
+
+    // The LFO's increment for the modFreq and rate it was computed from; a stretch asks for it again and again.
+    struct IncrementCache
+    {
+        float modFreq = -1.0f;
+        float rate = 0.0f;
+        uint32_t increment = 0;
+    };
+
+    IncrementCache incrementCache;
+
+    // delayLimits of each kind of ring, computed with the rings: a block asks for them several times.
+    DelayLimits delayLineLimits;
+    DelayLimits modLineLimits;
 };
 
 // Inline: the block loops call these once or twice per sample.
-inline LumDigiDelay::DelayLimits LumDigiDelay::delayLimits(const UniComb* ring) const
+LUM_ALWAYS_INLINE LumDigiDelay::DelayLimits LumDigiDelay::delayLimits(const UniComb* ring) const
 {
-    return { 1.0f / engineSampleRate, static_cast<float>(ring->size - 1) / engineSampleRate };
+    return ring == delayLineL || ring == delayLineR ? delayLineLimits : modLineLimits;
 }
 
-inline float LumDigiDelay::limitDelay(float seconds, DelayLimits limits)
+LUM_ALWAYS_INLINE float LumDigiDelay::limitDelay(float seconds, DelayLimits limits)
 {
     if (! (seconds >= limits.shortest)) // NaN lands here too
         return limits.shortest;
@@ -144,18 +193,18 @@ inline float LumDigiDelay::limitDelay(float seconds, DelayLimits limits)
     return seconds > limits.longest ? limits.longest : seconds;
 }
 
-inline float LumDigiDelay::limitedDelaySeconds(float seconds, const UniComb* ring) const
+LUM_ALWAYS_INLINE float LumDigiDelay::limitedDelaySeconds(float seconds, const UniComb* ring) const
 {
     return limitDelay(seconds, delayLimits(ring));
 }
 
-inline float LumDigiDelay::modLineDelay(float m, float mainDelaySeconds) const
+LUM_ALWAYS_INLINE float LumDigiDelay::modLineDelay(float m, float mainDelaySeconds) const
 {
     const float delay = modCentre + std::fabs(modDepth * m);
     return modType == delayType ? delay + mainDelaySeconds / 2.0f : delay;
 }
 
-inline float LumDigiDelay::phaserArgument(float amount, float lfoL) const
+LUM_ALWAYS_INLINE float LumDigiDelay::phaserArgument(float amount, float lfoL) const
 {
     const float frequency = 40.0f + 5000.0f * amount - 5000.0f * amount * lfoL;
     // The phaser's allpass turns unstable once its frequency reaches half the sample rate.
@@ -164,7 +213,7 @@ inline float LumDigiDelay::phaserArgument(float amount, float lfoL) const
     return static_cast<float>(M_PI) * usable / engineSampleRate;
 }
 
-inline float LumDigiDelay::allpassCoefficient(float t)
+LUM_ALWAYS_INLINE float LumDigiDelay::allpassCoefficient(float t)
 {
     return (t - 1.0f) / (t + 1.0f);
 }

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 void LumDigiDelay::runEffect(const float* inL, const float* inR, float* outL, float* outR, int numSamples,
                              float tempo)
@@ -70,7 +69,7 @@ void LumDigiDelayBlockPath::glide(LumDigiDelay& engine, Chunk& chunk, float targ
         engine.smoothFeedback = chunk.feedback[n] = ::glide(engine.smoothFeedback, engine.feedback, engine.smoothCoef);
 
         if (std::isnan(engine.smoothTimeL))
-            std::fputs("NAN TL\n", stderr);
+            engine.diagnostics.countNaNTime();
     }
 }
 
@@ -96,7 +95,7 @@ void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, Chunk& chunk)
         {
             if (std::isnan(chunk.wetL[n]) || std::isnan(chunk.wetR[n]))
             {
-                std::fputs("NaN!", stderr);
+                engine.diagnostics.countNaNInput();
                 chunk.wetL[n] = 0.0f;
                 chunk.wetR[n] = 0.0f;
             }

@@ -1,4 +1,3 @@
 // The block loops built for the avx512 vector path.
 #define LUM_LOOPS_TABLE lumDigiDelayLoopsAvx512
-#define LUM_LOOPS_TARGET_AVX512
 #include "LumDigiDelayLoops.inc"

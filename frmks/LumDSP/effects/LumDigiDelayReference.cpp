@@ -3,7 +3,6 @@
 #include "LumDigiDelaySteps.h"
 
 #include <cmath>
-#include <cstdio>
 
 void LumDigiDelayReference::runEffect(const float* inL, const float* inR, float* outL, float* outR, int numSamples,
                                       float tempo)
@@ -21,7 +20,7 @@ void LumDigiDelayReference::runEffect(const float* inL, const float* inR, float*
         smoothFeedback = glide(smoothFeedback, feedback, smoothCoef);
 
         if (std::isnan(smoothTimeL))
-            std::fputs("NAN TL\n", stderr);
+            diagnostics.countNaNTime();
 
         const float dryL = finiteInput(inL[n]);
         const float dryR = finiteInput(inR[n]);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../LumAlwaysInline.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,7 +12,7 @@
 // One step of a one-pole glide toward the target. In single precision the step stalls once it is below half
 // an ulp, up to 0.03 % short of the target (50 samples for an 8 s delay, and feedback 1 would decay); from
 // there the glide finishes one ulp per sample.
-inline float glide(float current, float target, float coefficient)
+LUM_ALWAYS_INLINE float glide(float current, float target, float coefficient)
 {
     const float next = coefficient * (current - target) + target;
 
@@ -21,7 +23,7 @@ inline float glide(float current, float target, float coefficient)
 }
 
 // Non-finite samples would poison the chain and the mix: they enter as silence. Loud finite ones pass.
-inline float finiteInput(float x)
+LUM_ALWAYS_INLINE float finiteInput(float x)
 {
     return std::fabs(x) <= std::numeric_limits<float>::max() ? x : 0.0f; // false for NaN too
 }
@@ -30,14 +32,14 @@ inline float finiteInput(float x)
 // signal. Up there every stage stays finite for ever: the filters' states stay within a few times their input,
 // the phaser's allpass gains at most a few thousand, and a ring at feedback 1 grows by at most 0.95 x per repeat,
 // which would take longer than 10^20 years to reach the largest float.
-inline float wetInput(float x)
+LUM_ALWAYS_INLINE float wetInput(float x)
 {
     constexpr float loudest = 1048576.0f;
     return std::min(std::max(x, -loudest), loudest);
 }
 
 // An LFO phase in 2^-32 turns as the sine's argument in radians, in [-pi, pi).
-inline float lfoAngle(uint32_t phase)
+LUM_ALWAYS_INLINE float lfoAngle(uint32_t phase)
 {
     constexpr float radiansPerStep = 1.46291807926716e-09f; // 2 pi / 2^32
     return static_cast<float>(static_cast<int32_t>(phase)) * radiansPerStep;

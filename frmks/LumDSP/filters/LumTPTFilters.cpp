@@ -35,6 +35,11 @@ void forceTPTCutoff(TPTFilter* f, float cutoff, float sampleRate)
 
     f->coefficient = g / (1.0f + g);
     f->cutoff = cutoff;
+
+    const float keep = 1.0f - 2.0f * f->coefficient;
+    float power = 1.0f;
+    for (float& p : f->keepPowers)
+        p = power *= keep;
 }
 
 float runTPT(float* state, float x, float coefficient)

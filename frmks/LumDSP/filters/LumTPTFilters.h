@@ -3,9 +3,14 @@
 // One-pole filter in topology-preserving-transform form with a prewarped coefficient.
 struct TPTFilter
 {
+    static constexpr int scanLength = 16;
+
     float state;
     float coefficient;
     float cutoff;
+    // keep^1 ... keep^16 of the state's step s' = keep * s + (1 - keep) * x, keep = 1 - 2 * coefficient: what the
+    // block path's filter scan needs, computed with the coefficient rather than for every stretch.
+    float keepPowers[scanLength];
 };
 
 void initTPT(TPTFilter* f);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../LumAlwaysInline.h"
+
 #include <cmath>
 
 // A ring of samples with a fractional-delay read, wired as a universal comb:
@@ -34,7 +36,7 @@ struct UniCombTap
 // A read d samples back, 0 <= d <= size, as seen from a write index. The whole samples come from the integer
 // write index and the fraction from d alone (ceil(d) - d is exact in single precision), so the read lands
 // exactly d samples back wherever the write index stands.
-inline UniCombTap uniCombTap(int size, int writeIndex, float d)
+LUM_ALWAYS_INLINE UniCombTap uniCombTap(int size, int writeIndex, float d)
 {
     const float whole = std::ceil(d);
     const int back = writeIndex - static_cast<int>(whole);
@@ -42,31 +44,34 @@ inline UniCombTap uniCombTap(int size, int writeIndex, float d)
     return { first, first + 1 < size ? first + 1 : 0, whole - d };
 }
 
-inline float readUniCombTap(const float* buffer, UniCombTap tap)
+LUM_ALWAYS_INLINE float readUniCombTap(const float* buffer, UniCombTap tap)
 {
     const float a = buffer[tap.first];
     const float b = buffer[tap.second];
     return a + tap.frac * (b - a);
 }
 
-inline float readUniCombBack(const UniComb* comb, float d)
+LUM_ALWAYS_INLINE float readUniCombBack(const UniComb* comb, float d)
 {
     return readUniCombTap(comb->buffer, uniCombTap(comb->size, comb->writeIndex, d));
 }
 
+// Every ring takes its input at this gain.
+constexpr float uniCombInputGain = 0.95f;
+
 // What the ring stores for input x.
-inline float uniCombInput(float x, float delayed, float feedback)
+LUM_ALWAYS_INLINE float uniCombInput(float x, float delayed, float feedback)
 {
-    return 0.95f * x + feedback * delayed;
+    return uniCombInputGain * x + feedback * delayed;
 }
 
 // What goes through the tanh.
-inline float uniCombOutput(float delayed, float w, float blend, float feedforward)
+LUM_ALWAYS_INLINE float uniCombOutput(float delayed, float w, float blend, float feedforward)
 {
     return feedforward * delayed + blend * w;
 }
 
-inline void writeUniComb(UniComb* comb, float w)
+LUM_ALWAYS_INLINE void writeUniComb(UniComb* comb, float w)
 {
     comb->buffer[comb->writeIndex] = w;
 
@@ -75,7 +80,7 @@ inline void writeUniComb(UniComb* comb, float w)
 }
 
 // Writes w = 0.95 x + feedback * delayed and returns what goes through the tanh.
-inline float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback, float feedforward)
+LUM_ALWAYS_INLINE float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback, float feedforward)
 {
     const float w = uniCombInput(x, delayed, feedback);
     writeUniComb(comb, w);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../LumAlwaysInline.h"
+
 #include <algorithm>
 
 // Branch-free approximations that the compiler can run four or eight at a time over a block. Their accuracy is
@@ -7,14 +9,14 @@
 
 // Lane-wise std::min and std::max with a constant, for a float and for a vector of floats alike.
 template <typename T>
-T lesserOf(T a, float b)
+LUM_ALWAYS_INLINE T lesserOf(T a, float b)
 {
     const T bound = T {} + b;
     return bound < a ? bound : a;
 }
 
 template <typename T>
-T greaterOf(T a, float b)
+LUM_ALWAYS_INLINE T greaterOf(T a, float b)
 {
     const T bound = T {} + b;
     return a < bound ? bound : a;
@@ -23,7 +25,7 @@ T greaterOf(T a, float b)
 // tanh within 4e-7 of the C library's for every float, and never beyond ±1: a 13/6 rational fit on [-7.9, 7.9],
 // past which tanh is 1 to within 3e-7. T is a float or a vector of floats.
 template <typename T>
-T fastTanhOf(T x)
+LUM_ALWAYS_INLINE T fastTanhOf(T x)
 {
     constexpr float end = 7.90531110763549805f;
     constexpr float endSquared = end * end;
@@ -45,7 +47,7 @@ T fastTanhOf(T x)
     return cp / q;
 }
 
-inline float fastTanh(float x)
+LUM_ALWAYS_INLINE float fastTanh(float x)
 {
     return fastTanhOf(x);
 }
@@ -57,7 +59,7 @@ struct SinCos
 };
 
 // sin and cos within 1.2e-7 of the C library's sinf and cosf for |x| < 64.
-inline SinCos fastSinCos(float x)
+LUM_ALWAYS_INLINE SinCos fastSinCos(float x)
 {
     // Nearest quarter turn, by the add-and-subtract rounding trick, then x less that many quarter turns in three
     // parts whose products stay exact.

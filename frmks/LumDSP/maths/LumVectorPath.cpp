@@ -6,7 +6,7 @@ namespace
 {
 LumVectorPath widestOnThisProcessor()
 {
-#if defined(__x86_64__) && defined(__GNUC__) && ! defined(__clang__)
+#if defined(__x86_64__) && defined(__GNUC__)
     __builtin_cpu_init(); // this may run among the static constructors, before the compiler's own
     if (__builtin_cpu_supports("avx512f"))
         return LumVectorPath::avx512;

@@ -3,6 +3,10 @@
 #include "PluginProcessor.h"
 #include "TapCaption.h"
 #include "VelaImages.h"
+#include "effects/LumDigiDelay.h"
+
+#include <type_traits>
+#include <variant>
 
 const char* MainComponent::bg_png = VelaImages::bg_png;
 const int MainComponent::bg_pngSize = VelaImages::bg_pngSize;
@@ -11,10 +15,14 @@ const int MainComponent::logo_pngSize = VelaImages::logo_pngSize;
 
 namespace
 {
+using ModRouting = LumDigiDelay::ModRouting;
+using SyncMode = LumDigiDelay::SyncMode;
+
 constexpr juce::uint32 delayKnobColour = 0x7f16e4d4;
 constexpr juce::uint32 modKnobColour = 0x7fe416b9;
 constexpr int syncModeGroup = 1;
 constexpr int routingGroup = 2;
+constexpr int left = juce::Button::ConnectedOnLeft, right = juce::Button::ConnectedOnRight;
 
 struct ButtonColours
 {
@@ -27,149 +35,190 @@ constexpr ButtonColours cyanButton { 0xff44ffe9, 0xffcbcbcb, 0xff272727 };
 constexpr ButtonColours syncModeButton { 0xff44ffe9, 0xffcbcbcb, 0xff232323 };
 constexpr ButtonColours routingButton { 0x7fe416b9, 0xffdadada, 0xffcdcdcd };
 
-template <typename Control, typename... Arguments>
-std::unique_ptr<Control> addControl(juce::Component& panel, Arguments&&... arguments)
+// The knob's range until binding gives it the parameter's.
+struct KnobStyle
 {
-    auto control = std::make_unique<Control>(std::forward<Arguments>(arguments)...);
-    panel.addAndMakeVisible(*control);
-    return control;
-}
+    double maximum;
+    double interval;
+    juce::uint32 fill;
+    const char* suffix;
+};
 
-void setUpKnob(juce::Slider& knob, double maximum, double interval, juce::uint32 fill, juce::Slider::Listener* listener)
+struct CaptionStyle
 {
-    knob.setRange(0.0, maximum, interval);
+    float height;
+    int justification = juce::Justification::centred;
+    juce::uint32 textColour = 0xffababab;
+    juce::uint32 editorTextColour = 0xff000000;
+};
+
+struct ButtonStyle
+{
+    int connectedEdges;
+    int radioGroup;
+    ButtonColours colours;
+    bool listened = true;
+};
+
+struct BoxStyle
+{
+    const char* textWhenNothingSelected;
+};
+
+void setUp(juce::Slider& knob, const KnobStyle& style, MainComponent& panel)
+{
+    knob.setRange(0.0, style.maximum, style.interval);
     knob.setSliderStyle(juce::Slider::RotaryHorizontalVerticalDrag);
     knob.setTextBoxStyle(juce::Slider::NoTextBox, false, 80, 20);
     knob.setColour(juce::Slider::rotarySliderOutlineColourId, juce::Colour(0x66e9e9e9));
-    knob.setColour(juce::Slider::rotarySliderFillColourId, juce::Colour(fill));
-    knob.addListener(listener);
+    knob.setColour(juce::Slider::rotarySliderFillColourId, juce::Colour(style.fill));
+    knob.setTextValueSuffix(style.suffix);
+    knob.addListener(&panel);
 }
 
-void setUpCaption(juce::Label& caption, float height, juce::Justification justification,
-                  juce::uint32 textColour = 0xffababab, juce::uint32 editorTextColour = 0xff000000)
+void setUp(juce::Label& caption, const CaptionStyle& style, MainComponent&)
 {
-    caption.setFont(juce::Font(height, juce::Font::plain).withTypefaceStyle("Regular"));
-    caption.setJustificationType(justification);
+    caption.setFont(juce::Font(style.height, juce::Font::plain).withTypefaceStyle("Regular"));
+    caption.setJustificationType(style.justification);
     caption.setEditable(false, false, false);
-    caption.setColour(juce::Label::textColourId, juce::Colour(textColour));
-    caption.setColour(juce::TextEditor::textColourId, juce::Colour(editorTextColour));
+    caption.setColour(juce::Label::textColourId, juce::Colour(style.textColour));
+    caption.setColour(juce::TextEditor::textColourId, juce::Colour(style.editorTextColour));
     caption.setColour(juce::TextEditor::backgroundColourId, juce::Colour(0x00000000));
 }
 
-void setUpButton(juce::TextButton& button, const char* text, int connectedEdges, int radioGroup,
-                 ButtonColours colours, juce::Button::Listener* listener)
+void setUp(juce::TextButton& button, const ButtonStyle& style, MainComponent& panel)
 {
-    button.setButtonText(juce::translate(text));
-    button.setConnectedEdges(connectedEdges);
-    button.setRadioGroupId(radioGroup);
+    button.setConnectedEdges(style.connectedEdges);
+    button.setRadioGroupId(style.radioGroup);
     button.setColour(juce::TextButton::buttonColourId, juce::Colour(0x7f515151));
-    button.setColour(juce::TextButton::buttonOnColourId, juce::Colour(colours.on));
-    button.setColour(juce::TextButton::textColourOffId, juce::Colour(colours.textOff));
-    button.setColour(juce::TextButton::textColourOnId, juce::Colour(colours.textOn));
-    if (listener != nullptr)
-        button.addListener(listener);
+    button.setColour(juce::TextButton::buttonOnColourId, juce::Colour(style.colours.on));
+    button.setColour(juce::TextButton::textColourOffId, juce::Colour(style.colours.textOff));
+    button.setColour(juce::TextButton::textColourOnId, juce::Colour(style.colours.textOn));
+    if (style.listened)
+        button.addListener(&panel);
 }
 
-void setUpComboBox(juce::ComboBox& box, const char* textWhenNothingSelected, juce::ComboBox::Listener* listener)
+void setUp(juce::ComboBox& box, const BoxStyle& style, MainComponent& panel)
 {
     box.setEditableText(false);
     box.setJustificationType(juce::Justification::centredLeft);
-    box.setTextWhenNothingSelected(juce::translate(textWhenNothingSelected));
+    box.setTextWhenNothingSelected(juce::translate(style.textWhenNothingSelected));
     box.setTextWhenNoChoicesAvailable(juce::translate("(no choices)"));
-    box.addListener(listener);
-}
-
-std::unique_ptr<juce::Label> addCaption(juce::Component& panel, const char* text)
-{
-    return addControl<juce::Label>(panel, "new label", juce::translate(text));
+    box.addListener(&panel);
 }
 } // namespace
+
+// One control of the panel, in creation order (its child, painting and binding order). A control whose name is
+// a parameter id (ignoring case) is bound to that parameter; captions and buttons show their text.
+struct MainComponent::ControlRow
+{
+    using Member = std::variant<std::unique_ptr<TimeSlider> MainComponent::*, std::unique_ptr<juce::Slider> MainComponent::*,
+                                std::unique_ptr<TapCaption> MainComponent::*, std::unique_ptr<juce::Label> MainComponent::*,
+                                std::unique_ptr<UserClickButton> MainComponent::*,
+                                std::unique_ptr<juce::TextButton> MainComponent::*,
+                                std::unique_ptr<juce::ComboBox> MainComponent::*,
+                                std::unique_ptr<LumJucePresetSelector> MainComponent::*>;
+
+    Member member;
+    const char* name;
+    const char* text;
+    juce::Rectangle<int> bounds;
+    std::variant<KnobStyle, CaptionStyle, ButtonStyle, BoxStyle> style;
+};
+
+const std::vector<MainComponent::ControlRow>& MainComponent::controlRows()
+{
+    using M = MainComponent;
+    static const std::vector<ControlRow> rows {
+        { &M::timeSlider, "time", "", { 217, 147, 80, 80 }, KnobStyle { 2.0, 0.01, delayKnobColour, "ms" } },
+        { &M::feedbackSlider, "Feedback", "", { 113, 155, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "%" } },
+        { &M::modAmountSlider, "modAmount", "", { 222, 312, 60, 60 }, KnobStyle { 1.0, 0.01, modKnobColour, "%" } },
+        { &M::mixSlider, "Mix", "", { 329, 55, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "%" } },
+        { &M::modFreqSlider, "modFreq", "", { 310, 310, 60, 60 }, KnobStyle { 20.0, 0.001, modKnobColour, "hz" } },
+        { &M::timeLabel, "new label", "TIME", { 233, 221, 48, 18 }, CaptionStyle { 13.0f } },
+        { &M::feedbackLabel, "new label", "FEEDBACK", { 97, 211, 88, 24 }, CaptionStyle { 13.0f } },
+        { &M::modAmountLabel, "new label", "MOD AMOUNT\n\n\n", { 205, 368, 96, 24 }, CaptionStyle { 13.0f } },
+        { &M::mixLabel, "new label", "MIX", { 337, 111, 48, 24 }, CaptionStyle { 13.0f } },
+        { &M::modFreqLabel, "new label", "MOD FREQ\n", { 304, 367, 69, 24 }, CaptionStyle { 13.0f } },
+        { &M::syncTempoButton, "syncTempo", "BPM SYNC", { 76, 261, 80, 16 }, ButtonStyle { 0, 0, cyanButton } },
+        { &M::spreadSlider, "Spread", "", { 341, 155, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "%" } },
+        { &M::spreadLabel, "new label", "SPREAD", { 326, 211, 88, 24 }, CaptionStyle { 13.0f } },
+        { &M::modFeedbackSlider, "modFeedback", "", { 398, 310, 60, 60 }, KnobStyle { 20.0, 0.001, modKnobColour, "%" } },
+        { &M::modFeedbackLabel, "new label", "MOD FEEDBACK\n", { 381, 368, 96, 24 }, CaptionStyle { 13.0f } },
+        { &M::highpassSlider, "highpass", "", { 121, 55, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "hz" } },
+        { &M::highpassLabel, "new label", "HIGHPASS", { 120, 110, 64, 24 }, CaptionStyle { 13.0f } },
+        { &M::lowpassSlider, "lowpass", "", { 225, 55, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "hz" } },
+        { &M::lowpassLabel, "new label", "LOWPASS", { 217, 110, 72, 24 }, CaptionStyle { 13.0f } },
+        { &M::normalButton, "new button", "NORMAL", { 180, 261, 80, 16 }, ButtonStyle { right, syncModeGroup, syncModeButton } },
+        { &M::dottedButton, "new button", "DOTTED", { 264, 261, 80, 16 },
+          ButtonStyle { left | right, syncModeGroup, syncModeButton } },
+        { &M::tripletButton, "new button", "TRIPPLET", { 347, 261, 80, 16 }, ButtonStyle { left, syncModeGroup, syncModeButton } },
+        { &M::preButton, "new button", "PRE", { 75, 359, 40, 16 }, ButtonStyle { right, routingGroup, routingButton } },
+        { &M::postButton, "new button", "POST", { 115, 359, 40, 16 }, ButtonStyle { left | right, routingGroup, routingButton } },
+        { &M::modTypeBox, "modType", "", { 79, 324, 112, 24 }, BoxStyle { "" } },
+        { &M::routingBypassButton, "new button", "BYPASS", { 155, 359, 40, 16 }, ButtonStyle { left, routingGroup, routingButton } },
+        { &M::modTypeLabel, "new label", "MOD TYPE\n\n\n", { 75, 303, 96, 16 },
+          CaptionStyle { 11.0f, juce::Justification::centredLeft } },
+        { &M::makePresetButton, "makePreset", "Make Factory Preset", { 401, 76, 84, 16 }, ButtonStyle { 0, 0, cyanButton } },
+        { &M::bypassDelayButton, "bypassDelay", "BYPASS", { 432, 175, 37, 16 },
+          ButtonStyle { juce::Button::ConnectedOnBottom, 0, cyanButton, false } },
+        { &M::loopButton, "loop", "LOOP", { 432, 195, 37, 16 }, ButtonStyle { juce::Button::ConnectedOnTop, 0, cyanButton } },
+        { &M::presetSelector, "presetSelector", "", { 176, 11, 152, 24 }, BoxStyle { "Init" } },
+        { &M::presetLabel, "new label", "PRESET\n", { 130, 20, 46, 8 },
+          CaptionStyle { 10.0f, juce::Justification::centredRight, 0xffc4c4c4, 0xffe2e2e2 } },
+    };
+    return rows;
+}
+
+void MainComponent::create(const ControlRow& row)
+{
+    std::visit(
+        [this, &row](auto member) {
+            auto& slot = this->*member;
+            using Control = typename std::decay_t<decltype(slot)>::element_type;
+
+            if constexpr (std::is_same_v<Control, TapCaption>)
+                slot = std::make_unique<Control>(juce::translate(row.text), processor, *timeSlider);
+            else if constexpr (std::is_same_v<Control, LumJucePresetSelector>)
+                slot = std::make_unique<Control>(processor, row.name);
+            else if constexpr (std::is_base_of_v<juce::Label, Control>)
+                slot = std::make_unique<Control>(row.name, juce::translate(row.text));
+            else
+                slot = std::make_unique<Control>(row.name);
+
+            if constexpr (std::is_base_of_v<juce::Slider, Control>)
+                setUp(*slot, std::get<KnobStyle>(row.style), *this);
+            else if constexpr (std::is_base_of_v<juce::Label, Control>)
+                setUp(*slot, std::get<CaptionStyle>(row.style), *this);
+            else if constexpr (std::is_base_of_v<juce::ComboBox, Control>)
+                setUp(*slot, std::get<BoxStyle>(row.style), *this);
+            else
+            {
+                slot->setButtonText(juce::translate(row.text));
+                setUp(*slot, std::get<ButtonStyle>(row.style), *this);
+            }
+
+            addAndMakeVisible(*slot);
+        },
+        row.member);
+}
+
+juce::Component& MainComponent::control(const ControlRow& row) const
+{
+    return std::visit([this](auto member) -> juce::Component& { return *(this->*member); }, row.member);
+}
 
 MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProcessorValueTreeState& tree)
     : LumJuceMainComponent(processorToUse, tree), processor(processorToUse)
 {
-    using J = juce::Justification;
-    constexpr int left = juce::Button::ConnectedOnLeft, right = juce::Button::ConnectedOnRight;
-
-    timeSlider = addControl<TimeSlider>(*this, "time");
-    setUpKnob(*timeSlider, 2.0, 0.01, delayKnobColour, this);
-    feedbackSlider = addControl<juce::Slider>(*this, "Feedback");
-    setUpKnob(*feedbackSlider, 1.0, 0.01, delayKnobColour, this);
-    modAmountSlider = addControl<juce::Slider>(*this, "modAmount");
-    setUpKnob(*modAmountSlider, 1.0, 0.01, modKnobColour, this);
-    mixSlider = addControl<juce::Slider>(*this, "Mix");
-    setUpKnob(*mixSlider, 1.0, 0.01, delayKnobColour, this);
-    modFreqSlider = addControl<juce::Slider>(*this, "modFreq");
-    setUpKnob(*modFreqSlider, 20.0, 0.001, modKnobColour, this);
-    timeLabel = addControl<TapCaption>(*this, juce::translate("TIME"), processor, *timeSlider);
-    setUpCaption(*timeLabel, 13.0f, J::centred);
-    feedbackLabel = addCaption(*this, "FEEDBACK");
-    setUpCaption(*feedbackLabel, 13.0f, J::centred);
-    modAmountLabel = addCaption(*this, "MOD AMOUNT\n\n\n");
-    setUpCaption(*modAmountLabel, 13.0f, J::centred);
-    mixLabel = addCaption(*this, "MIX");
-    setUpCaption(*mixLabel, 13.0f, J::centred);
-    modFreqLabel = addCaption(*this, "MOD FREQ\n");
-    setUpCaption(*modFreqLabel, 13.0f, J::centred);
-    syncTempoButton = addControl<UserClickButton>(*this, "syncTempo");
-    setUpButton(*syncTempoButton, "BPM SYNC", 0, 0, cyanButton, this);
-    spreadSlider = addControl<juce::Slider>(*this, "Spread");
-    setUpKnob(*spreadSlider, 1.0, 0.01, delayKnobColour, this);
-    spreadLabel = addCaption(*this, "SPREAD");
-    setUpCaption(*spreadLabel, 13.0f, J::centred);
-    modFeedbackSlider = addControl<juce::Slider>(*this, "modFeedback");
-    setUpKnob(*modFeedbackSlider, 20.0, 0.001, modKnobColour, this);
-    modFeedbackLabel = addCaption(*this, "MOD FEEDBACK\n");
-    setUpCaption(*modFeedbackLabel, 13.0f, J::centred);
-    highpassSlider = addControl<juce::Slider>(*this, "highpass");
-    setUpKnob(*highpassSlider, 1.0, 0.01, delayKnobColour, this);
-    highpassLabel = addCaption(*this, "HIGHPASS");
-    setUpCaption(*highpassLabel, 13.0f, J::centred);
-    lowpassSlider = addControl<juce::Slider>(*this, "lowpass");
-    setUpKnob(*lowpassSlider, 1.0, 0.01, delayKnobColour, this);
-    lowpassLabel = addCaption(*this, "LOWPASS");
-    setUpCaption(*lowpassLabel, 13.0f, J::centred);
-    normalButton = addControl<juce::TextButton>(*this, "new button");
-    setUpButton(*normalButton, "NORMAL", right, syncModeGroup, syncModeButton, this);
-    dottedButton = addControl<juce::TextButton>(*this, "new button");
-    setUpButton(*dottedButton, "DOTTED", left | right, syncModeGroup, syncModeButton, this);
-    tripletButton = addControl<juce::TextButton>(*this, "new button");
-    setUpButton(*tripletButton, "TRIPPLET", left, syncModeGroup, syncModeButton, this);
-    preButton = addControl<juce::TextButton>(*this, "new button");
-    setUpButton(*preButton, "PRE", right, routingGroup, routingButton, this);
-    postButton = addControl<juce::TextButton>(*this, "new button");
-    setUpButton(*postButton, "POST", left | right, routingGroup, routingButton, this);
-    modTypeBox = addControl<juce::ComboBox>(*this, "modType");
-    setUpComboBox(*modTypeBox, "", this);
-    routingBypassButton = addControl<juce::TextButton>(*this, "new button");
-    setUpButton(*routingBypassButton, "BYPASS", left, routingGroup, routingButton, this);
-    modTypeLabel = addCaption(*this, "MOD TYPE\n\n\n");
-    setUpCaption(*modTypeLabel, 11.0f, J::centredLeft);
-    makePresetButton = addControl<juce::TextButton>(*this, "makePreset");
-    setUpButton(*makePresetButton, "Make Factory Preset", 0, 0, cyanButton, this);
-    bypassDelayButton = addControl<juce::TextButton>(*this, "bypassDelay");
-    setUpButton(*bypassDelayButton, "BYPASS", juce::Button::ConnectedOnBottom, 0, cyanButton, nullptr);
-    loopButton = addControl<juce::TextButton>(*this, "loop");
-    setUpButton(*loopButton, "LOOP", juce::Button::ConnectedOnTop, 0, cyanButton, this);
-    presetSelector = addControl<LumJucePresetSelector>(*this, processor, "presetSelector");
-    setUpComboBox(*presetSelector, "Init", this);
-    presetLabel = addCaption(*this, "PRESET\n");
-    setUpCaption(*presetLabel, 10.0f, J::centredRight, 0xffc4c4c4, 0xffe2e2e2);
+    for (const auto& row : controlRows())
+        create(row);
 
     backgroundImage = juce::ImageCache::getFromMemory(bg_png, bg_pngSize);
     setSize(500, 400);
 
-    timeSlider->setTextValueSuffix("ms");
-    for (auto* knob : { feedbackSlider.get(), modAmountSlider.get(), mixSlider.get(), spreadSlider.get(),
-                        modFeedbackSlider.get() })
-        knob->setTextValueSuffix("%");
-    for (auto* knob : { modFreqSlider.get(), highpassSlider.get(), lowpassSlider.get() })
-        knob->setTextValueSuffix("hz");
-
-    modTypeBox->addItemList(
-        { juce::translate("Chorus"), juce::translate("Vibrato"), juce::translate("Flanger"), juce::translate("Pan"),
-          juce::translate("Phaser"), juce::translate("Tremolo"), juce::translate("Delay") },
-        1);
+    for (const char* type : LumDigiDelay::modTypeNames)
+        modTypeBox->addItem(juce::translate(type), modTypeBox->getNumItems() + 1);
     // Shows the current program without loading its file again.
     presetSelector->refill();
     presetSelector->onRefusal = [this](const juce::String& line) { showPresetRefusal(line); };
@@ -179,7 +228,6 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
                                   dottedButton.get(), tripletButton.get(), static_cast<juce::TextButton*>(syncTempoButton.get()),
                                   loopButton.get(), bypassDelayButton.get() })
         button->setClickingTogglesState(true);
-    routingBypassButton->setRadioGroupId(routingGroup);
 
     makePresetButton->setVisible(false);
 
@@ -250,17 +298,17 @@ void MainComponent::buttonClicked(juce::Button* button)
     if (button == syncTempoButton.get())
         updateTimeKnob(syncTempoButton->isBeingClickedByUser() ? TimeChange::timeForNewMode : TimeChange::keepTime);
     else if (button == normalButton.get())
-        setNormalised("syncMode", 0.0f);
+        setChoice("syncMode", SyncMode::normal);
     else if (button == dottedButton.get())
-        setNormalised("syncMode", 0.5f);
+        setChoice("syncMode", SyncMode::dotted);
     else if (button == tripletButton.get())
-        setNormalised("syncMode", 1.0f);
+        setChoice("syncMode", SyncMode::triplet);
     else if (button == preButton.get())
-        setNormalised("modRouting", 0.0f);
+        setChoice("modRouting", ModRouting::pre);
     else if (button == postButton.get())
-        setNormalised("modRouting", 0.5f);
+        setChoice("modRouting", ModRouting::post);
     else if (button == routingBypassButton.get())
-        setNormalised("modRouting", 1.0f);
+        setChoice("modRouting", ModRouting::bypass);
     else if (button == makePresetButton.get())
         makeFactoryPreset();
     else if (button == loopButton.get())
@@ -291,12 +339,12 @@ int MainComponent::choiceIndex(const char* parameterID) const
     return static_cast<int>(2.0f * valueTreeState.getParameter(parameterID)->getValue());
 }
 
-void MainComponent::setNormalised(const char* parameterID, float value)
+void MainComponent::setChoice(const char* parameterID, int value)
 {
     // A click is one step in a host's undo and automation, as a knob's drag is.
     auto* parameter = valueTreeState.getParameter(parameterID);
     parameter->beginChangeGesture();
-    parameter->setValueNotifyingHost(value);
+    parameter->setValueNotifyingHost(parameter->convertTo0to1(static_cast<float>(value)));
     parameter->endChangeGesture();
 }
 
@@ -306,8 +354,9 @@ void MainComponent::showPresetRefusal(const juce::String& line)
     if (line.isEmpty())
         return;
 
-    presetRefusalLine = addControl<juce::Label>(*this, "presetRefusal", line);
-    setUpCaption(*presetRefusalLine, 11.0f, juce::Justification::centred, 0xffff8a80);
+    presetRefusalLine = std::make_unique<juce::Label>("presetRefusal", line);
+    setUp(*presetRefusalLine, CaptionStyle { 11.0f, juce::Justification::centred, 0xffff8a80 }, *this);
+    addAndMakeVisible(*presetRefusalLine);
     presetRefusalLine->setInterceptsMouseClicks(false, false);
     presetRefusalLine->setBounds(60, 36, 380, 14);
 }
@@ -370,38 +419,8 @@ const juce::Image& MainComponent::backgroundFor(float physicalPixelScale)
 
 void MainComponent::resized()
 {
-    timeSlider->setBounds(217, 147, 80, 80);
-    feedbackSlider->setBounds(113, 155, 60, 60);
-    modAmountSlider->setBounds(222, 312, 60, 60);
-    mixSlider->setBounds(329, 55, 60, 60);
-    modFreqSlider->setBounds(310, 310, 60, 60);
-    timeLabel->setBounds(233, 221, 48, 18);
-    feedbackLabel->setBounds(97, 211, 88, 24);
-    modAmountLabel->setBounds(205, 368, 96, 24);
-    mixLabel->setBounds(337, 111, 48, 24);
-    modFreqLabel->setBounds(304, 367, 69, 24);
-    syncTempoButton->setBounds(76, 261, 80, 16);
-    spreadSlider->setBounds(341, 155, 60, 60);
-    spreadLabel->setBounds(326, 211, 88, 24);
-    modFeedbackSlider->setBounds(398, 310, 60, 60);
-    modFeedbackLabel->setBounds(381, 368, 96, 24);
-    highpassSlider->setBounds(121, 55, 60, 60);
-    highpassLabel->setBounds(120, 110, 64, 24);
-    lowpassSlider->setBounds(225, 55, 60, 60);
-    lowpassLabel->setBounds(217, 110, 72, 24);
-    normalButton->setBounds(180, 261, 80, 16);
-    dottedButton->setBounds(264, 261, 80, 16);
-    tripletButton->setBounds(347, 261, 80, 16);
-    preButton->setBounds(75, 359, 40, 16);
-    postButton->setBounds(115, 359, 40, 16);
-    modTypeBox->setBounds(79, 324, 112, 24);
-    routingBypassButton->setBounds(155, 359, 40, 16);
-    modTypeLabel->setBounds(75, 303, 96, 16);
-    makePresetButton->setBounds(401, 76, 84, 16);
-    bypassDelayButton->setBounds(432, 175, 37, 16);
-    loopButton->setBounds(432, 195, 37, 16);
-    presetSelector->setBounds(176, 11, 152, 24);
-    presetLabel->setBounds(130, 20, 46, 8);
+    for (const auto& row : controlRows())
+        control(row).setBounds(row.bounds);
 }
 
 void MainComponent::visibilityChanged() {}

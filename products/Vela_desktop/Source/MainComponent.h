@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class TapCaption;
 class VelaAudioProcessor;
@@ -72,9 +73,21 @@ public:
     static const int logo_pngSize;
 
 private:
+    struct ControlRow;
+    static const std::vector<ControlRow>& controlRows();
+    // Creates the row's control into its member, styled and shown.
+    void create(const ControlRow& row);
+    juce::Component& control(const ControlRow& row) const;
+
     void handleAsyncUpdate() override;
     int choiceIndex(const char* parameterID) const;
-    void setNormalised(const char* parameterID, float value);
+    // Sets a choice parameter to one of the engine's values and tells the host.
+    void setChoice(const char* parameterID, int value);
+    template <typename Choice>
+    void setChoice(const char* parameterID, Choice value)
+    {
+        setChoice(parameterID, static_cast<int>(value));
+    }
     // One line under the preset selector; "" takes it away.
     void showPresetRefusal(const juce::String& line);
     const juce::Image& backgroundFor(float physicalPixelScale);

@@ -6,6 +6,7 @@
 #include "effects/LumDigiDelay.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 VelaAudioProcessor::VelaAudioProcessor()
@@ -14,6 +15,7 @@ VelaAudioProcessor::VelaAudioProcessor()
                                 .withOutput("Output", juce::AudioChannelSet::stereo(), true),
                             "Vela", VelaParameters::createLayout()),
       delayEngine(new LumDigiDelay(44100.0f)),
+      diagnosticsWriter(std::make_unique<DiagnosticsWriter>(delayEngine->diagnostics)),
       ownTempo(wrapperType == wrapperType_Standalone ? std::make_unique<StandaloneTempo>(getName()) : nullptr)
 {
     for (const auto& member : VelaParameters::engineMembers())
@@ -30,7 +32,14 @@ VelaAudioProcessor::VelaAudioProcessor()
 VelaAudioProcessor::~VelaAudioProcessor()
 {
     removeListener(this);
+    // Writes the last counts while the engine is still there.
+    diagnosticsWriter.reset();
     delete delayEngine;
+}
+
+void VelaAudioProcessor::writeDiagnostics()
+{
+    diagnosticsWriter->write();
 }
 
 const juce::String VelaAudioProcessor::getName() const
@@ -102,7 +111,7 @@ VelaTail::Settings VelaAudioProcessor::tailSettings(float bpm) const
 
     using namespace VelaParameters;
     return { asIs(raw("time")),        percent(raw("feedback")), percent(raw("spread")),
-             isOn(raw("syncTempo")),   whole(raw("syncMode")),   bpm,
+             isOn(raw("syncTempo")),   choice<LumDigiDelay::SyncMode>(raw("syncMode")), bpm,
              whole(raw("modType")),    percent(raw("modFeedback")), asIs(raw("lowpass")),
              asIs(raw("highpass")) };
 }

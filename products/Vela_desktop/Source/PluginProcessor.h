@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagnosticsWriter.h"
 #include "LumJuceAudioProcessor.h"
 #include "StandaloneTempo.h"
 #include "VelaTail.h"
@@ -35,6 +36,8 @@ public:
 
     const LumDigiDelay& engine() const { return *delayEngine; }
 
+    // Writes to stderr what the engine counted on the audio thread; the message thread does it every so often too.
+    void writeDiagnostics();
     // The tempo the delay syncs to: the standalone app's own, or the last one the host gave (120 until then).
     float syncedTempo() const;
     // The standalone app's own tempo; nothing in a host, which gives the tempo itself.
@@ -45,6 +48,7 @@ private:
     float hostTempo();
 
     LumDigiDelay* delayEngine;
+    std::unique_ptr<DiagnosticsWriter> diagnosticsWriter;
 
     // A parameter's raw value and how it reaches the engine, looked up once so that blocks do no lookups.
     struct EngineInput

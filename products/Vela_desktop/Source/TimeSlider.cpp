@@ -1,7 +1,7 @@
 #include "MainComponent.h"
 
 #include "OfferedTimes.h"
-#include "SyncedExponent.h"
+#include "effects/LumDigiDelay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,7 +51,7 @@ void MainComponent::TimeSlider::showTime(bool syncedMode, float time)
     shownTempo.reset();
     offered = offeredRange(synced);
 
-    const double played = synced ? syncedExponent(time) : time;
+    const double played = synced ? LumDigiDelay::syncedExponent(time) : time;
     const bool onOfferedStep = offered.snapToLegalValue(played) == played;
 
     // The offered range, widened to take what plays; a time off its steps needs the parameter's own step.

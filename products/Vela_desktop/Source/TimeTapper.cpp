@@ -1,8 +1,8 @@
 #include "TimeTapper.h"
 
 #include "OfferedTimes.h"
+#include "effects/LumDigiDelay.h"
 #include "PluginProcessor.h"
-#include "SyncedExponent.h"
 #include "VelaParameters.h"
 
 #include <cmath>
@@ -18,9 +18,9 @@ float freeTime(double intervalMs)
     return static_cast<float>(juce::jlimit(freeTimes.shortest, freeTimes.longest, std::round(intervalMs)));
 }
 
-float closestNote(double intervalMs, float bpm, int syncMode)
+float closestNote(double intervalMs, float bpm, LumDigiDelay::SyncMode syncMode)
 {
-    const double unitMs = 60000.0 / bpm * noteUnitBeats(syncMode);
+    const double unitMs = 60000.0 / bpm * LumDigiDelay::noteUnitSeconds(1.0f, syncMode);
     double best = noteTimes.shortest;
 
     for (double e = noteTimes.shortest; e <= noteTimes.longest; e += noteTimes.step)
@@ -50,7 +50,7 @@ std::optional<float> TimeTapper::tap(double timeMs)
     }
 
     if (interval.has_value())
-        setTime(synced ? closestNote(*interval, processor.syncedTempo(), VelaParameters::whole(raw("syncMode")))
+        setTime(synced ? closestNote(*interval, processor.syncedTempo(), VelaParameters::choice<LumDigiDelay::SyncMode>(raw("syncMode")))
                        : freeTime(*interval));
     return std::nullopt;
 }

@@ -2,6 +2,8 @@
 
 #include "effects/LumDigiDelay.h"
 
+#include <iterator>
+
 namespace VelaParameters
 {
 namespace
@@ -37,7 +39,7 @@ std::unique_ptr<Parameter> choice(const char* id, const char* name, const juce::
 
 const juce::StringArray& modTypeNames()
 {
-    static const juce::StringArray names { "Chorus", "Vibrato", "Flanger", "Pan", "Phaser", "Tremolo", "Delay" };
+    static const juce::StringArray names(LumDigiDelay::modTypeNames, static_cast<int>(std::size(LumDigiDelay::modTypeNames)));
     return names;
 }
 
@@ -137,9 +139,9 @@ const std::vector<EngineMember>& engineMembers()
         VELA_ENGINE_MEMBER(modFreq, asIs),
         VELA_ENGINE_MEMBER(modFeedback, percent),
         VELA_ENGINE_MEMBER(modType, whole),
-        VELA_ENGINE_MEMBER(modRouting, whole),
+        VELA_ENGINE_MEMBER(modRouting, choice<LumDigiDelay::ModRouting>),
         VELA_ENGINE_MEMBER(syncTempo, isOn),
-        VELA_ENGINE_MEMBER(syncMode, whole),
+        VELA_ENGINE_MEMBER(syncMode, choice<LumDigiDelay::SyncMode>),
         VELA_ENGINE_MEMBER(bypassDelay, isOn),
     };
     return members;

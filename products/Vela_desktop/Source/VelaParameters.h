@@ -26,6 +26,12 @@ float asIs(float rawValue);
 float percent(float rawValue);
 int whole(float rawValue);
 bool isOn(float rawValue);
+// A choice's position as the engine's value, LumDigiDelay::ModRouting or SyncMode.
+template <typename Choice>
+Choice choice(float rawValue)
+{
+    return static_cast<Choice>(whole(rawValue));
+}
 
 // How a parameter reaches the engine: stored into the engine member that carries its id, in engine units.
 struct EngineMember

@@ -1,6 +1,5 @@
 #include "VelaTail.h"
 
-#include "SyncedExponent.h"
 #include "effects/LumDigiDelay.h"
 
 #include <algorithm>
@@ -13,8 +12,7 @@ namespace
 {
 constexpr double silence = 3.1622776601683795e-5; // -90 dB
 constexpr double endlessLoopGain = 0.99;
-// Every ring takes its input at 0.95.
-constexpr double lineInputGain = 0.95;
+constexpr double lineInputGain = uniCombInputGain;
 // Spread lengthens one line by up to 50 ms.
 constexpr double fullSpreadSeconds = 0.05;
 constexpr double lowestPhaserHz = 40.0;
@@ -40,22 +38,29 @@ double loopSeconds(Loop loop, double firstLevel)
     return loop.periodSeconds > 0.0 ? loop.periodSeconds * audiblePasses(firstLevel, loop.gain) : 0.0;
 }
 
-// The modulation line of each type at its longest read, centre plus depth: Chorus 5 + 30 ms, Vibrato 1 + 3 ms,
-// Flanger 1 + 2 ms; the Delay type keeps the last of those shapes and adds half the main delay. Pan and
-// Tremolo use no line.
+// A modulation line's longest read: its centre plus its depth.
+double longestRead(int modType)
+{
+    const LumDigiDelay::LineShape shape = LumDigiDelay::lineShape(modType);
+    return static_cast<double>(shape.centre) + static_cast<double>(shape.depth);
+}
+
+// The modulation line of each type at its longest read. The Delay type keeps the last shape a type set, at
+// longest the Chorus's, and adds half the main delay. Pan and Tremolo use no line.
 Loop modulationLoop(const Settings& s, double delaySeconds)
 {
     switch (s.modType)
     {
-        case LumDigiDelay::chorus: return { 0.035, 0.0 };
-        case LumDigiDelay::vibrato: return { 0.004, 0.0 };
-        case LumDigiDelay::flanger: return { 0.003, s.modFeedback };
+        case LumDigiDelay::chorus:
+        case LumDigiDelay::vibrato: return { longestRead(s.modType), 0.0 };
+        case LumDigiDelay::flanger: return { longestRead(s.modType), s.modFeedback };
         case LumDigiDelay::phaser:
             // The allpass's delay is longest at its lowest frequency, 1 / (pi f); over that time the allpass
             // alone keeps e^-2 of its ringing, the feedback across the channels at least modFeedback.
             return { 1.0 / (M_PI * lowestPhaserHz), std::max(static_cast<double>(s.modFeedback), std::exp(-2.0)) };
         case LumDigiDelay::delayType:
-            return { std::min(0.035 + delaySeconds / 2.0, static_cast<double>(LumDigiDelay::modLineSeconds)),
+            return { std::min(longestRead(LumDigiDelay::chorus) + delaySeconds / 2.0,
+                              static_cast<double>(LumDigiDelay::modLineSeconds)),
                      s.modFeedback };
         default: return { 0.0, 0.0 };
     }
@@ -64,7 +69,8 @@ Loop modulationLoop(const Settings& s, double delaySeconds)
 
 double delayLineSeconds(const Settings& s)
 {
-    const double base = s.syncTempo ? 60.0 / s.bpm * noteUnitBeats(s.syncMode) * std::pow(2.0, syncedExponent(s.time))
+    const double base = s.syncTempo ? LumDigiDelay::noteUnitSeconds(static_cast<float>(60.0 / s.bpm), s.syncMode)
+                                          * std::pow(2.0, LumDigiDelay::syncedExponent(s.time))
                                     : s.time / 1000.0;
     return std::min(base + fullSpreadSeconds * s.spread, static_cast<double>(LumDigiDelay::delayLineSeconds));
 }

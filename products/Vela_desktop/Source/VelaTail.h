@@ -1,5 +1,7 @@
 #pragma once
 
+#include "effects/LumDigiDelay.h"
+
 // How long Vela's output goes on once its input falls silent: until the repeats of the delay lines, those of
 // the modulation line and the ringing of the filters have all fallen below -90 dB of a full-scale input.
 namespace VelaTail
@@ -11,7 +13,7 @@ struct Settings
     float feedback;
     float spread;
     bool syncTempo;
-    int syncMode;
+    LumDigiDelay::SyncMode syncMode;
     float bpm; // the last tempo the host gave
     int modType;
     float modFeedback;
