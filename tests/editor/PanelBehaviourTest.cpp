@@ -37,9 +37,12 @@ TEST_F(PanelBehaviour, RowButtonsWriteTheirChoiceAndLightFromTheParameter)
     runMessages();
 
     const Case cases[] = {
-        { Controls::post, "modRouting", hostValue(ModRouting::post) },   { Controls::routingBypass, "modRouting", hostValue(ModRouting::bypass) },
-        { Controls::pre, "modRouting", hostValue(ModRouting::pre) },    { Controls::dotted, "syncMode", hostValue(SyncMode::dotted) },
-        { Controls::triplet, "syncMode", hostValue(SyncMode::triplet) },  { Controls::normal, "syncMode", hostValue(SyncMode::normal) },
+        { Controls::post, "modRouting", hostValue(ModRouting::post) },
+        { Controls::routingBypass, "modRouting", hostValue(ModRouting::bypass) },
+        { Controls::pre, "modRouting", hostValue(ModRouting::pre) },
+        { Controls::dotted, "syncMode", hostValue(SyncMode::dotted) },
+        { Controls::triplet, "syncMode", hostValue(SyncMode::triplet) },
+        { Controls::normal, "syncMode", hostValue(SyncMode::normal) },
     };
 
     for (const Case& c : cases)

@@ -111,8 +111,9 @@ TEST_F(AppTempo, APlugInFollowsItsHostAndNotTheAppsTempo)
 TEST_F(AppTempo, TheSyncedEchoFollowsTheAppsTempo)
 {
     auto app = makeStandaloneProcessor();
-    for (const auto& [id, value] : { std::pair { "mix", 100.0f }, { "feedback", 0.0f }, { "modRouting", hostValue(ModRouting::bypass) },
-                                     { "syncTempo", 1.0f }, { "syncMode", hostValue(SyncMode::normal) }, { "time", 4.0f } })
+    for (const auto& [id, value] :
+         { std::pair { "mix", 100.0f }, { "feedback", 0.0f }, { "modRouting", hostValue(ModRouting::bypass) },
+           { "syncTempo", 1.0f }, { "syncMode", hostValue(SyncMode::normal) }, { "time", 4.0f } })
         set(*app, id, value);
 
     EXPECT_NEAR(echoSeconds(*app), 0.5, 1.0 / rate) << "a quarter note at 120 bpm, nothing remembered";

@@ -79,7 +79,8 @@ TEST_F(StateChunk, RoundTripRestoresEveryParameter)
     const std::pair<const char*, float> settings[] = {
         { "time", 731.0f },      { "feedback", 83.0f },  { "spread", 12.0f },    { "lowpass", 3210.5f },
         { "highpass", 85.3f },   { "mix", 27.0f },       { "modAmount", 64.0f }, { "modFreq", 1.37f },
-        { "modFeedback", 9.0f }, { "modType", hostValue(ModType::phaser) },    { "modRouting", hostValue(ModRouting::post) }, { "syncTempo", 1.0f },
+        { "modFeedback", 9.0f }, { "modType", hostValue(ModType::phaser) },
+        { "modRouting", hostValue(ModRouting::post) },   { "syncTempo", 1.0f },
         { "syncMode", hostValue(SyncMode::triplet) },    { "bypassDelay", 1.0f },
     };
     for (const auto& [id, v] : settings)
