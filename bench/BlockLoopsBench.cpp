@@ -3,9 +3,13 @@
 // the filters' prefix scan a vector of samples at a time against runTPT2 sample by sample, and a chorus line's
 // reads through windows of two vectors against one gather per read, and the LFOs' sines from one fastSinCos
 // per sample where both phases are equal against one for each phase. Each pass refills the stretch, in both rows.
+// And the phaser's feedback path alone, one output to the next: with the lanes swapping channels against the
+// other channel's output moved across by a shuffle, and with one division standing in for the tanh, a bound that
+// no rational tanh can beat.
 #include "LumFlushDenormals.h"
 #include "effects/LumDigiDelayLoops.h"
 #include "filters/LumTPTFilters.h"
+#include "maths/LumFastMath.h"
 
 #include <benchmark/benchmark.h>
 
@@ -176,9 +180,54 @@ void BM_Filters(benchmark::State& state)
     }
     countFrames(state);
 }
+using Pair = float __attribute__((vector_size(16)));
+
+// One stretch of the phaser's feedback path, one output to the next. Each sample's output is
+// tanh(k - m * the other channel's last output), as in runPhaser; k and m are fixed here.
+template <int form>
+Pair phaserFeedbackPath(const Signal& signal, const float* m, Pair last)
+{
+    for (int n = 0; n < stretch; n += 2)
+        for (int half = 0; half < 2; ++half)
+        {
+            const bool leftFirst = form == 0 || half == 0;
+            const Pair k = { leftFirst ? signal.inputL[n + half] : signal.inputR[n + half],
+                             leftFirst ? signal.inputR[n + half] : signal.inputL[n + half], 0.0f, 0.0f };
+            const Pair other = form == 0 ? Pair { last[1], last[0], 0.0f, 0.0f } : last;
+            const Pair x = k - m[n + half] * other;
+            if constexpr (form == 2)
+                last = x / (1.0f + x * x);
+            else
+                last = fastTanhOf(x);
+        }
+    return last;
+}
+
+// Argument: 0 for the other channel's output moved across by a shuffle, 1 for lanes that swap channels every
+// sample (as runPhaser), 2 for that with x / (1 + x^2) in place of the tanh: one multiply, one add and a division.
+void BM_PhaserFeedbackPath(benchmark::State& state)
+{
+    const int form = static_cast<int>(state.range(0));
+    const char* const labels[] = { "shuffle", "lanes swap", "one division for the tanh" };
+    state.SetLabel(labels[form]);
+    const Signal signal;
+    float m[stretch];
+    for (int n = 0; n < stretch; ++n)
+        m[n] = 0.5f + 0.4f * std::cos(0.01f * static_cast<float>(n));
+    Pair last = { 0.1f, 0.2f, 0.0f, 0.0f };
+
+    for (auto _ : state)
+    {
+        last = form == 0 ? phaserFeedbackPath<0>(signal, m, last)
+                         : form == 1 ? phaserFeedbackPath<1>(signal, m, last) : phaserFeedbackPath<2>(signal, m, last);
+        benchmark::DoNotOptimize(last);
+    }
+    countFrames(state);
+}
 } // namespace
 
 BENCHMARK(BM_SteadyEchoLine)->Arg(0)->Arg(1);
 BENCHMARK(BM_Filters)->Arg(0)->Arg(1);
 BENCHMARK(BM_ModLineReads)->Arg(0)->Arg(1);
 BENCHMARK(BM_LfoFill)->Arg(0)->Arg(1);
+BENCHMARK(BM_PhaserFeedbackPath)->Arg(0)->Arg(1)->Arg(2);
