@@ -107,11 +107,9 @@ void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, Chunk& chunk)
                  engine.delayLimits(engine.delayLineL), count);
     runDelayLine(engine.delayLineR, chunk.wetR, chunk.timeR, chunk.feedback, rate,
                  engine.delayLimits(engine.delayLineR), count);
-    loops.tanhInPlace(chunk.wetL, count);
-    loops.tanhInPlace(chunk.wetR, count);
 }
 
-// An echo line over the stretch, leaving out the tanh; a steady delay reads consecutive slots.
+// An echo line over the stretch; a steady delay reads consecutive slots.
 void LumDigiDelayBlockPath::runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedback,
                                          float rate, LumDigiDelay::DelayLimits limits, int count)
 {

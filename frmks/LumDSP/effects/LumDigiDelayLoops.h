@@ -3,8 +3,8 @@
 #include "LumDigiDelayBlock.h"
 
 // The block path's loops that pay for wide vectors, one table per vector path (LumVectorPath.h). Ring stretches
-// take runUniComb's arithmetic less the tanh: each sample reads, then writes 0.95 x + feedback * delayed and
-// leaves feedforward * delayed + blend * w in its place.
+// take runUniComb's arithmetic with the tanh from LumFastMath: each sample reads, then writes
+// 0.95 x + feedback * delayed and leaves the tanh of feedforward * delayed + blend * w in its place.
 struct LumDigiDelayLoops
 {
     using Chunk = LumDigiDelayBlockPath::Chunk;
@@ -12,7 +12,6 @@ struct LumDigiDelayLoops
     void (*takeInput)(const float* inL, const float* inR, Chunk& chunk);
     void (*mix)(const Chunk& chunk, float blockMix, float* outL, float* outR);
     bool (*anyNaN)(const Chunk& chunk);
-    void (*tanhInPlace)(float* samples, int count);
     // Sample n of a ring reads d[n] samples back (1 <= d[n] < size) with feedback[n].
     void (*runRingStretch)(UniComb* ring, float* samples, const float* d, const float* feedback, float blend,
                            float feedforward, int count);

@@ -55,8 +55,6 @@ void LumDigiDelayBlockPath::modStage(LumDigiDelay& engine, Chunk& chunk)
             loops.runRingStretch(engine.modLineL, chunk.wetL, d, feedback, weights.blend, weights.feedforward, count);
             loops.modLineDelays(engine, engine.modLineR, amount, lfoR, chunk.timeR, d, count);
             loops.runRingStretch(engine.modLineR, chunk.wetR, d, feedback, weights.blend, weights.feedforward, count);
-            loops.tanhInPlace(chunk.wetL, count);
-            loops.tanhInPlace(chunk.wetR, count);
             break;
         }
         case LumDigiDelay::pan: loops.scale(chunk, amount, lfoL, lfoR); break;
