@@ -88,7 +88,7 @@ TEST_F(ProcessBlock, TempoComesFromThePlayHeadAndOutlivesBlocksWithoutOne)
 
     head.bpm = 93.0;
     run();
-    EXPECT_EQ(engine.validBpm, 93.0f);
+    EXPECT_EQ(engine.bpm, 93.0f);
 
     struct Case
     {
