@@ -1,6 +1,7 @@
 #include "FactoryBank.h"
 
 #include "PluginProcessor.h"
+#include "VelaParameters.h"
 #include "effects/LumDigiDelay.h"
 
 #include <memory>
@@ -8,18 +9,13 @@
 namespace
 {
 // The engine's choice values, named for the table below.
-template <typename Choice>
-constexpr float value(Choice choice)
-{
-    return static_cast<float>(choice);
-}
-
 using Engine = LumDigiDelay;
+using VelaParameters::hostValue;
 constexpr float chorus = Engine::chorus, vibrato = Engine::vibrato, flanger = Engine::flanger, pan = Engine::pan,
                 phaser = Engine::phaser, tremolo = Engine::tremolo;
-constexpr float pre = value(Engine::ModRouting::pre), post = value(Engine::ModRouting::post),
-                bypass = value(Engine::ModRouting::bypass);
-constexpr float dotted = value(Engine::SyncMode::dotted), triplet = value(Engine::SyncMode::triplet);
+constexpr float pre = hostValue(Engine::ModRouting::pre), post = hostValue(Engine::ModRouting::post),
+                bypass = hostValue(Engine::ModRouting::bypass);
+constexpr float dotted = hostValue(Engine::SyncMode::dotted), triplet = hostValue(Engine::SyncMode::triplet);
 constexpr float on = 1;
 // Tempo-synced note lengths are exponents: 3 is an eighth note, 4 a quarter note.
 constexpr float eighth = 3, quarter = 4;

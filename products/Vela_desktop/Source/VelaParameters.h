@@ -2,6 +2,7 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <type_traits>
 #include <vector>
 
 class LumDigiDelay;
@@ -31,6 +32,12 @@ template <typename Choice>
 Choice choice(float rawValue)
 {
     return static_cast<Choice>(whole(rawValue));
+}
+// And back: the raw value a host sets for one of the engine's choices (a ModType, ModRouting or SyncMode).
+template <typename Choice, typename = std::enable_if_t<std::is_enum_v<Choice>>>
+constexpr float hostValue(Choice value)
+{
+    return static_cast<float>(value);
 }
 
 // How a parameter reaches the engine: stored into the engine member that carries its id, in engine units.
