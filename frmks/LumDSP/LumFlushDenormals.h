@@ -16,8 +16,8 @@ public:
 #if defined(__x86_64__) || defined(__i386__)
         // Hosts often flush already; writing the control register costs more than reading it.
         saved = _mm_getcsr();
-        if ((saved & (flushToZero | denormalsAreZero)) != (flushToZero | denormalsAreZero))
-            _mm_setcsr(saved | flushToZero | denormalsAreZero);
+        if (! alreadyFlushing())
+            _mm_setcsr(saved | flushing);
 #elif defined(__aarch64__)
         asm volatile("mrs %0, fpcr" : "=r"(saved));
         asm volatile("msr fpcr, %0" : : "r"(saved | flushToZeroArm));
@@ -27,7 +27,7 @@ public:
     ~LumFlushDenormals()
     {
 #if defined(__x86_64__) || defined(__i386__)
-        if ((saved & (flushToZero | denormalsAreZero)) != (flushToZero | denormalsAreZero))
+        if (! alreadyFlushing())
             _mm_setcsr(saved);
 #elif defined(__aarch64__)
         asm volatile("msr fpcr, %0" : : "r"(saved));
@@ -41,7 +41,10 @@ private:
 #if defined(__x86_64__) || defined(__i386__)
     static constexpr unsigned flushToZero = 0x8000;
     static constexpr unsigned denormalsAreZero = 0x0040;
+    static constexpr unsigned flushing = flushToZero | denormalsAreZero;
     unsigned saved = 0;
+
+    bool alreadyFlushing() const { return (saved & flushing) == flushing; }
 #elif defined(__aarch64__)
     static constexpr uint64_t flushToZeroArm = uint64_t { 1 } << 24;
     uint64_t saved = 0;
