@@ -29,7 +29,8 @@ void configure(LumDigiDelay& engine, bool synced, int modType)
     engine.modFreq = 0.25f;
     engine.modFeedback = 0.5f;
     engine.modType = modType == modulationBypassed ? LumDigiDelay::chorus : modType;
-    engine.modRouting = modType == modulationBypassed ? LumDigiDelay::ModRouting::bypass : LumDigiDelay::ModRouting::pre;
+    engine.modRouting =
+        modType == modulationBypassed ? LumDigiDelay::ModRouting::bypass : LumDigiDelay::ModRouting::pre;
 }
 
 const char* const pathNames[] = { "baseline", "AVX2", "AVX-512" };

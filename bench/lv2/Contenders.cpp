@@ -38,7 +38,8 @@ std::vector<Contender> comparisonContenders()
 
     using Engine = LumDigiDelay;
     for (int type = Engine::vibrato; type <= Engine::delayType; ++type)
-        all.push_back(vela(std::string(Engine::modTypeNames[type]) + ", Pre", { { "modType", static_cast<float>(type) } }));
+        all.push_back(
+            vela(std::string(Engine::modTypeNames[type]) + ", Pre", { { "modType", static_cast<float>(type) } }));
     const auto routing = [](Engine::ModRouting r) { return static_cast<float>(r); };
     all.push_back(vela("Chorus, Post", { { "modRouting", routing(Engine::ModRouting::post) } }));
     all.push_back(vela("modulation bypassed", { { "modRouting", routing(Engine::ModRouting::bypass) } },

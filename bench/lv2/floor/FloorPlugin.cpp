@@ -103,9 +103,11 @@ struct OnePole
 struct Floor
 {
     explicit Floor(double sampleRate)
-        : rate(static_cast<float>(sampleRate)), modLines { Line(static_cast<int>(5.0f * rate)), Line(static_cast<int>(5.0f * rate)) },
+        : rate(static_cast<float>(sampleRate)),
+          modLines { Line(static_cast<int>(5.0f * rate)), Line(static_cast<int>(5.0f * rate)) },
           echoLines { Line(static_cast<int>(10.0f * rate)), Line(static_cast<int>(10.0f * rate)) },
-          highs { OnePole(10.0f, rate), OnePole(10.0f, rate) }, lows { OnePole(15000.0f, rate), OnePole(15000.0f, rate) },
+          highs { OnePole(10.0f, rate), OnePole(10.0f, rate) },
+          lows { OnePole(15000.0f, rate), OnePole(15000.0f, rate) },
           increment(static_cast<uint32_t>(std::llround(0.25 / sampleRate * 4294967296.0)))
     {
     }

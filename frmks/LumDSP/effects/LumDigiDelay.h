@@ -23,7 +23,8 @@ public:
         chorus, vibrato, flanger, pan, phaser, tremolo, delayType
     };
 
-    static constexpr const char* modTypeNames[] = { "Chorus", "Vibrato", "Flanger", "Pan", "Phaser", "Tremolo", "Delay" };
+    static constexpr const char* modTypeNames[] = { "Chorus", "Vibrato", "Flanger", "Pan",
+                                                     "Phaser", "Tremolo", "Delay" };
 
     // The values of modRouting and syncMode.
     enum class ModRouting

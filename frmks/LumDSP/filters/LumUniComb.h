@@ -80,7 +80,8 @@ LUM_ALWAYS_INLINE void writeUniComb(UniComb* comb, float w)
 }
 
 // Writes w = 0.95 x + feedback * delayed and returns what goes through the tanh.
-LUM_ALWAYS_INLINE float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback, float feedforward)
+LUM_ALWAYS_INLINE float weighUniComb(UniComb* comb, float x, float delayed, float blend, float feedback,
+                                     float feedforward)
 {
     const float w = uniCombInput(x, delayed, feedback);
     writeUniComb(comb, w);

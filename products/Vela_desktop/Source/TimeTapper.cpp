@@ -50,8 +50,10 @@ std::optional<float> TimeTapper::tap(double timeMs)
     }
 
     if (interval.has_value())
-        setTime(synced ? closestNote(*interval, processor.syncedTempo(), VelaParameters::choice<LumDigiDelay::SyncMode>(raw("syncMode")))
-                       : freeTime(*interval));
+    {
+        const auto mode = VelaParameters::choice<LumDigiDelay::SyncMode>(raw("syncMode"));
+        setTime(synced ? closestNote(*interval, processor.syncedTempo(), mode) : freeTime(*interval));
+    }
     return std::nullopt;
 }
 

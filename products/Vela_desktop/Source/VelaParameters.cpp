@@ -39,7 +39,8 @@ std::unique_ptr<Parameter> choice(const char* id, const char* name, const juce::
 
 const juce::StringArray& modTypeNames()
 {
-    static const juce::StringArray names(LumDigiDelay::modTypeNames, static_cast<int>(std::size(LumDigiDelay::modTypeNames)));
+    static const juce::StringArray names(LumDigiDelay::modTypeNames,
+                                         static_cast<int>(std::size(LumDigiDelay::modTypeNames)));
     return names;
 }
 
