@@ -7,6 +7,7 @@
 // linear history that moves its last ring length to the front once the end is reached).
 #include "LumFlushDenormals.h"
 #include "effects/LumDigiDelaySteps.h"
+#include "filters/LumUniComb.h"
 #include "maths/LumFastMath.h"
 
 #include <lv2/core/lv2.h>
@@ -144,11 +145,11 @@ void Floor::run(int count)
 
     for (int c = 0; c < 2; ++c)
     {
-        // Chorus: the line stores 0.95 x whatever it reads, so the stretch writes first and then reads. Each
-        // step is a loop of its own, so that all but the reads run a vector at a time.
+        // Chorus: the line stores the input at the ring's gain whatever it reads, so the stretch writes first and
+        // then reads. Each step is a loop of its own, so that all but the reads run a vector at a time.
         float* __restrict w = modLines[c].writeHead(count);
         for (int n = 0; n < count; ++n)
-            w[n] = 0.95f * in[c][n];
+            w[n] = uniCombInputGain * in[c][n];
         for (int n = 0; n < count; ++n)
         {
             const float d = (0.005f + std::fabs(0.03f * amount * lfo[c][n])) * rate;
@@ -182,7 +183,7 @@ void Floor::run(int count)
             delayed[n] = r[n] + echoFrac * (r[n + 1] - r[n]);
         for (n = 0; n < count; ++n)
         {
-            e[n] = 0.95f * wet[c][n] + feedback * delayed[n];
+            e[n] = uniCombInputGain * wet[c][n] + feedback * delayed[n];
             wet[c][n] = fastTanh(delayed[n]);
         }
         echoLines[c].at += count;
