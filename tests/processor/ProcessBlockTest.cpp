@@ -68,6 +68,22 @@ TEST_F(ProcessBlock, CopiesEveryParameterInEngineUnits)
     EXPECT_TRUE(engine.bypassDelay);
 }
 
+// Blocks store only what changed: a value changed between blocks, and changed back, still arrives.
+TEST_F(ProcessBlock, ChangesBetweenBlocksArrive)
+{
+    run();
+    set("time", 300.0f);
+    set("modType", hostValue(ModType::phaser));
+    run();
+    EXPECT_EQ(engine.time, 300.0f);
+    EXPECT_EQ(engine.modType, LumDigiDelay::phaser);
+
+    set("time", 250.0f);
+    run();
+    EXPECT_EQ(engine.time, 250.0f);
+    EXPECT_EQ(engine.modType, LumDigiDelay::phaser);
+}
+
 TEST_F(ProcessBlock, DefaultsArriveInTheEngine)
 {
     run();

@@ -6,6 +6,7 @@
 #include "effects/LumDigiDelay.h"
 
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <limits>
 
@@ -72,10 +73,21 @@ float VelaAudioProcessor::syncedTempo() const
     return ownTempo != nullptr ? ownTempo->bpm() : lastTempo.load(std::memory_order_relaxed);
 }
 
+// Only what changed since the last block: most blocks store nothing, and pay no call per parameter.
 void VelaAudioProcessor::copyParametersToEngine()
 {
-    for (const auto& input : engineInputs)
-        input.store(*delayEngine, input.raw->load(std::memory_order_relaxed));
+    for (auto& input : engineInputs)
+    {
+        const float raw = input.raw->load(std::memory_order_relaxed);
+        uint32_t bits = 0;
+        std::memcpy(&bits, &raw, sizeof bits);
+        if (input.stored && bits == input.storedBits)
+            continue;
+
+        input.store(*delayEngine, raw);
+        input.stored = true;
+        input.storedBits = bits;
+    }
 }
 
 void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)

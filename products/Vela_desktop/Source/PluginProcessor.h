@@ -6,6 +6,7 @@
 #include "VelaTail.h"
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -50,11 +51,14 @@ private:
     LumDigiDelay* delayEngine;
     std::unique_ptr<DiagnosticsWriter> diagnosticsWriter;
 
-    // A parameter's raw value and how it reaches the engine, looked up once so that blocks do no lookups.
+    // A parameter's raw value and how it reaches the engine, looked up once so that blocks do no lookups; and
+    // the raw value last stored there, bit for bit.
     struct EngineInput
     {
         std::atomic<float>* raw;
         void (*store)(LumDigiDelay& engine, float rawValue);
+        bool stored = false;
+        uint32_t storedBits = 0;
     };
 
     std::vector<EngineInput> engineInputs;
