@@ -215,8 +215,9 @@ void LumDigiDelay::setModLineShape()
     if (! setsLineShape(modType))
         return;
 
-    modCentre = lineShape(modType).centre;
-    modDepth = lineShape(modType).depth;
+    const LineShape shape = lineShape(modType);
+    modCentre = shape.centre;
+    modDepth = shape.depth;
 }
 
 LumDigiDelay::LineWeights LumDigiDelay::lineWeights() const

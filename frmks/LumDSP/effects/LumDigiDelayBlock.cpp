@@ -19,6 +19,7 @@ void LumDigiDelayBlockPath::run(LumDigiDelay& engine, const float* inL, const fl
 {
     const LumFlushDenormals flushDenormals;
     const float blockMix = engine.beginBlock(tempo);
+    const LumDigiDelayLoops& loops = lumDigiDelayLoops();
 
     // Parameters and tempo hold for the whole block, and so do the delay times they ask for.
     float targetL = 0.0f;
@@ -29,23 +30,24 @@ void LumDigiDelayBlockPath::run(LumDigiDelay& engine, const float* inL, const fl
     for (int start = 0; start < numSamples; start += Chunk::capacity)
     {
         chunk.size = std::min(Chunk::capacity, numSamples - start);
-        runChunk(engine, inL + start, inR + start, outL + start, outR + start, chunk, targetL, targetR, blockMix);
+        runChunk(engine, loops, inL + start, inR + start, outL + start, outR + start, chunk, targetL, targetR,
+                 blockMix);
     }
 }
 
 // Every input is read before any output is written: the buffers may be the same.
-void LumDigiDelayBlockPath::runChunk(LumDigiDelay& engine, const float* inL, const float* inR, float* outL,
-                                     float* outR, Chunk& chunk, float targetL, float targetR, float blockMix)
+void LumDigiDelayBlockPath::runChunk(LumDigiDelay& engine, const LumDigiDelayLoops& loops, const float* inL,
+                                     const float* inR, float* outL, float* outR, Chunk& chunk, float targetL,
+                                     float targetR, float blockMix)
 {
-    const LumDigiDelayLoops& loops = lumDigiDelayLoops();
     loops.takeInput(inL, inR, chunk);
     glide(engine, chunk, targetL, targetR);
 
-    runStage(engine, engine.preModStage, chunk);
-    runStage(engine, engine.filterStage, chunk);
+    runStage(engine, loops, engine.preModStage, chunk);
+    runStage(engine, loops, engine.filterStage, chunk);
     if (! engine.bypassDelay)
-        runStage(engine, engine.delayStage, chunk);
-    runStage(engine, engine.postModStage, chunk);
+        runStage(engine, loops, engine.delayStage, chunk);
+    runStage(engine, loops, engine.postModStage, chunk);
 
     loops.mix(chunk, blockMix, outL, outR);
 }
@@ -54,13 +56,10 @@ void LumDigiDelayBlockPath::glide(LumDigiDelay& engine, Chunk& chunk, float targ
 {
     const int count = chunk.size;
 
-    if (engine.smoothTimeL == targetL && engine.smoothTimeR == targetR && engine.smoothFeedback == engine.feedback)
-    {
-        std::fill_n(chunk.timeL, count, engine.smoothTimeL);
-        std::fill_n(chunk.timeR, count, engine.smoothTimeR);
-        std::fill_n(chunk.feedback, count, engine.smoothFeedback);
+    chunk.smoothersHold =
+        engine.smoothTimeL == targetL && engine.smoothTimeR == targetR && engine.smoothFeedback == engine.feedback;
+    if (chunk.smoothersHold)
         return;
-    }
 
     for (int n = 0; n < count; ++n)
     {
@@ -74,21 +73,21 @@ void LumDigiDelayBlockPath::glide(LumDigiDelay& engine, Chunk& chunk, float targ
 }
 
 // Each slot names a stage operation; its block form runs instead, with no call through the slot per sample.
-void LumDigiDelayBlockPath::runStage(LumDigiDelay& engine, LumDigiDelay::StageOperation stage, Chunk& chunk)
+void LumDigiDelayBlockPath::runStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops,
+                                     LumDigiDelay::StageOperation stage, Chunk& chunk)
 {
     if (stage == &LumDigiDelay::doMod)
-        modStage(engine, chunk);
+        modStage(engine, loops, chunk);
     else if (stage == &LumDigiDelay::doFilter)
-        filterStage(engine, chunk);
+        filterStage(engine, loops, chunk);
     else if (stage == &LumDigiDelay::doDelay)
-        delayStage(engine, chunk);
+        delayStage(engine, loops, chunk);
 }
 
-void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, Chunk& chunk)
+void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk)
 {
     const int count = chunk.size;
 
-    const LumDigiDelayLoops& loops = lumDigiDelayLoops();
     if (loops.anyNaN(chunk))
     {
         for (int n = 0; n < count; ++n)
@@ -103,31 +102,39 @@ void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, Chunk& chunk)
     }
 
     const float rate = engine.engineSampleRate;
-    runDelayLine(engine.delayLineL, chunk.wetL, chunk.timeL, chunk.feedback, rate,
-                 engine.delayLimits(engine.delayLineL), count);
-    runDelayLine(engine.delayLineR, chunk.wetR, chunk.timeR, chunk.feedback, rate,
-                 engine.delayLimits(engine.delayLineR), count);
+    const LumDigiDelay::DelayLimits limits = engine.delayLimits(engine.delayLineL);
+    if (chunk.smoothersHold)
+    {
+        loops.runRingSteady(engine.delayLineL, chunk.wetL, LumDigiDelay::limitDelay(engine.smoothTimeL, limits) * rate,
+                            engine.smoothFeedback, count);
+        loops.runRingSteady(engine.delayLineR, chunk.wetR, LumDigiDelay::limitDelay(engine.smoothTimeR, limits) * rate,
+                            engine.smoothFeedback, count);
+        return;
+    }
+
+    runDelayLine(loops, engine.delayLineL, chunk.wetL, chunk.timeL, chunk.feedback, rate, limits, count);
+    runDelayLine(loops, engine.delayLineR, chunk.wetR, chunk.timeR, chunk.feedback, rate, limits, count);
 }
 
-// An echo line over the stretch; a steady delay reads consecutive slots.
-void LumDigiDelayBlockPath::runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedback,
-                                         float rate, LumDigiDelay::DelayLimits limits, int count)
+// An echo line over a stretch where the smoothers glide; a steady delay still reads consecutive slots.
+void LumDigiDelayBlockPath::runDelayLine(const LumDigiDelayLoops& loops, UniComb* ring, float* samples,
+                                         const float* seconds, const float* feedback, float rate,
+                                         LumDigiDelay::DelayLimits limits, int count)
 {
     // The glides are monotonic: equal ends mean a steady stretch.
     if (seconds[0] == seconds[count - 1] && feedback[0] == feedback[count - 1])
     {
-        const float steady = LumDigiDelay::limitDelay(seconds[0], limits) * rate;
-        lumDigiDelayLoops().runRingSteady(ring, samples, steady, feedback[0], count);
+        loops.runRingSteady(ring, samples, LumDigiDelay::limitDelay(seconds[0], limits) * rate, feedback[0], count);
         return;
     }
 
     float d[Chunk::capacity];
     for (int n = 0; n < count; ++n)
         d[n] = LumDigiDelay::limitDelay(seconds[n], limits) * rate;
-    lumDigiDelayLoops().runRingStretch(ring, samples, d, feedback, 0.0f, 1.0f, count);
+    loops.runRingStretch(ring, samples, d, feedback, 0.0f, 1.0f, count);
 }
 
-void LumDigiDelayBlockPath::filterStage(LumDigiDelay& engine, Chunk& chunk)
+void LumDigiDelayBlockPath::filterStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk)
 {
     const float rate = engine.engineSampleRate;
     setTPTCutoff(&engine.lowpassL, engine.lowpass, rate);
@@ -138,5 +145,5 @@ void LumDigiDelayBlockPath::filterStage(LumDigiDelay& engine, Chunk& chunk)
     TPTFilter* highs[2] = { &engine.highpassL, &engine.highpassR };
     TPTFilter* lows[2] = { &engine.lowpassL, &engine.lowpassR };
     float* channels[2] = { chunk.wetL, chunk.wetR };
-    lumDigiDelayLoops().runFilters(highs, lows, channels, chunk.size);
+    loops.runFilters(highs, lows, channels, chunk.size);
 }

@@ -13,6 +13,8 @@
 
 #include "LumDigiDelay.h"
 
+struct LumDigiDelayLoops;
+
 class LumDigiDelayBlockPath
 {
 public:
@@ -25,6 +27,9 @@ public:
         static constexpr int capacity = 128;
 
         int size = 0;
+        // The smoothers hold their values for the whole stretch; then the three arrays of their values are left
+        // unfilled, and the stages take the engine's smoothed values instead.
+        bool smoothersHold = false;
         float dryL[capacity];
         float dryR[capacity];
         float wetL[capacity];
@@ -36,13 +41,15 @@ public:
     };
 
 private:
-    static void runChunk(LumDigiDelay& engine, const float* inL, const float* inR, float* outL, float* outR,
-                         Chunk& chunk, float targetL, float targetR, float blockMix);
+    // The loops of the vector path are looked up once per block and handed down.
+    static void runChunk(LumDigiDelay& engine, const LumDigiDelayLoops& loops, const float* inL, const float* inR,
+                         float* outL, float* outR, Chunk& chunk, float targetL, float targetR, float blockMix);
     static void glide(LumDigiDelay& engine, Chunk& chunk, float targetL, float targetR);
-    static void runStage(LumDigiDelay& engine, LumDigiDelay::StageOperation stage, Chunk& chunk);
-    static void delayStage(LumDigiDelay& engine, Chunk& chunk);
-    static void runDelayLine(UniComb* ring, float* samples, const float* seconds, const float* feedback, float rate,
-                             LumDigiDelay::DelayLimits limits, int count);
-    static void filterStage(LumDigiDelay& engine, Chunk& chunk);
-    static void modStage(LumDigiDelay& engine, Chunk& chunk);
+    static void runStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, LumDigiDelay::StageOperation stage,
+                         Chunk& chunk);
+    static void delayStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk);
+    static void runDelayLine(const LumDigiDelayLoops& loops, UniComb* ring, float* samples, const float* seconds,
+                             const float* feedback, float rate, LumDigiDelay::DelayLimits limits, int count);
+    static void filterStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk);
+    static void modStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk);
 };

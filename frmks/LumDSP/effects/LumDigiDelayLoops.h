@@ -21,7 +21,7 @@ struct LumDigiDelayLoops
     void (*runFilters)(TPTFilter* highpass[2], TPTFilter* lowpass[2], float* channels[2], int count);
     // The sine of the left phase and the cosine of the right one, both phases stepping by increment per sample.
     void (*fillLfo)(float* lfoL, float* lfoR, uint32_t phaseL, uint32_t phaseR, uint32_t increment, int count);
-    // How far back a modulation line reads, in samples, for each LFO value.
+    // How far back a modulation line reads, in samples, for each LFO value; only the Delay type reads mainDelay.
     void (*modLineDelays)(const LumDigiDelay& engine, const UniComb* ring, const float* amount, const float* lfo,
                           const float* mainDelay, float* d, int count);
     void (*scale)(Chunk& chunk, const float* amount, const float* lfoL, const float* rightLfo);

@@ -22,11 +22,21 @@ void glideAmount(LumDigiDelay& engine, float* amount, int count)
         engine.smoothModAmount = amount[n] = glide(engine.smoothModAmount, engine.modAmount, engine.modSmoothCoef);
 }
 
+// The Delay type's lines follow the main delay's time of every sample: a stretch where the smoothers hold has
+// them filled in here.
+void mainDelayTimes(const LumDigiDelay& engine, Chunk& chunk)
+{
+    if (! chunk.smoothersHold)
+        return;
+
+    std::fill_n(chunk.timeL, chunk.size, engine.smoothTimeL);
+    std::fill_n(chunk.timeR, chunk.size, engine.smoothTimeR);
+}
+
 } // namespace
 
-void LumDigiDelayBlockPath::modStage(LumDigiDelay& engine, Chunk& chunk)
+void LumDigiDelayBlockPath::modStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk)
 {
-    const LumDigiDelayLoops& loops = lumDigiDelayLoops();
     const int count = chunk.size;
     float amount[Chunk::capacity];
     float lfoL[Chunk::capacity];
@@ -49,6 +59,9 @@ void LumDigiDelayBlockPath::modStage(LumDigiDelay& engine, Chunk& chunk)
             const LumDigiDelay::LineWeights weights = engine.lineWeights();
             float feedback[Chunk::capacity];
             std::fill_n(feedback, count, weights.feedback);
+
+            if (engine.modType == LumDigiDelay::delayType)
+                mainDelayTimes(engine, chunk);
 
             float d[Chunk::capacity];
             loops.modLineDelays(engine, engine.modLineL, amount, lfoL, chunk.timeL, d, count);
