@@ -1,6 +1,7 @@
 #include "LumJuceAudioProcessor.h"
 
 #include "LumDSPEffect.h"
+#include "LumJuceParameter.h"
 #include "LumJuceStateDocument.h"
 
 #include <cstdio>
@@ -68,18 +69,9 @@ const juce::String& LumJuceAudioProcessor::presetFolder()
     return presetPath;
 }
 
-const LumJuceProgramList& LumJuceAudioProcessor::listedPrograms()
-{
-    // The first listing comes from the wrapper's question for the number of programs, as the plug-in is made.
-    if (! programList.isListed())
-        relistPrograms();
-
-    return programList;
-}
-
 int LumJuceAudioProcessor::getNumPrograms()
 {
-    const LumJuceProgramList::Reading reading(listedPrograms());
+    const LumJuceProgramList::Reading reading(programList);
     return static_cast<int>(reading.programs().size());
 }
 
@@ -102,7 +94,7 @@ int LumJuceAudioProcessor::getCurrentProgram()
 
 bool LumJuceAudioProcessor::applyProgram(int index)
 {
-    const LumJuceProgramList::Reading reading(listedPrograms());
+    const LumJuceProgramList::Reading reading(programList);
     const auto& programs = reading.programs();
     if (! juce::isPositiveAndBelow(index, static_cast<int>(programs.size())) || programs[size_t(index)].values.empty())
         return false;
@@ -118,7 +110,8 @@ bool LumJuceAudioProcessor::applyProgram(int index)
         auto* parameter = parameters[static_cast<int>(i)];
         if (parameter->getValue() != program.values[i])
         {
-            // Without telling anyone: the tree's own value follows, its listeners and hosts hear of it later.
+            // Without telling anyone (LumJuceParameter): hosts reading the parameter, the saved state and the next
+            // block have the value at once; the tree, its listeners and hosts hear of it from announceProgram.
             parameter->setValue(program.values[i]);
             changed |= juce::uint64 { 1 } << i;
         }
@@ -149,7 +142,7 @@ bool LumJuceAudioProcessor::selectProgram(int index)
 
 juce::String LumJuceAudioProcessor::programProblem(int index)
 {
-    const LumJuceProgramList::Reading reading(listedPrograms());
+    const LumJuceProgramList::Reading reading(programList);
     const auto& programs = reading.programs();
     return juce::isPositiveAndBelow(index, static_cast<int>(programs.size())) ? programs[size_t(index)].problem
                                                                               : juce::String();
@@ -188,7 +181,7 @@ void LumJuceAudioProcessor::timerCallback()
 
 const juce::String LumJuceAudioProcessor::getProgramName(int index)
 {
-    const LumJuceProgramList::Reading reading(listedPrograms());
+    const LumJuceProgramList::Reading reading(programList);
     const auto& programs = reading.programs();
     return juce::isPositiveAndBelow(index, static_cast<int>(programs.size())) ? programs[size_t(index)].name
                                                                               : juce::String();
@@ -198,7 +191,7 @@ void LumJuceAudioProcessor::changeProgramName(int, const juce::String&) {}
 
 juce::Array<juce::File> LumJuceAudioProcessor::getAllPrograms()
 {
-    const LumJuceProgramList::Reading reading(listedPrograms());
+    const LumJuceProgramList::Reading reading(programList);
     juce::Array<juce::File> files;
     for (const auto& program : reading.programs())
         files.add(program.file);
@@ -288,7 +281,14 @@ juce::StringArray LumJuceAudioProcessor::getAllProgramsNames()
 
 std::unique_ptr<juce::XmlElement> LumJuceAudioProcessor::createStateDocument()
 {
-    return LumJuceStateDocument::fromTree(valueTreeState.copyState());
+    // The parameters' own values: after a program change the tree learns them only when they are announced.
+    auto tree = valueTreeState.copyState();
+    for (auto* parameter : getParameters())
+        if (auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter))
+            tree.getChildWithProperty("id", ranged->paramID)
+                .setProperty("value", LumJuceParameter::plainValue(*ranged), nullptr);
+
+    return LumJuceStateDocument::fromTree(tree);
 }
 
 bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& document)
@@ -296,6 +296,10 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
     // Exactly "Vela": hasTagName ignores case, and a <vela> document would rename the saved state's root.
     if (document.getTagName() != valueTreeState.state.getType().toString())
         return false;
+
+    // A program changed on another thread is announced first, so that the tree compares the document with the
+    // values the parameters hold, and a restore of the same values changes nothing.
+    announceProgram();
 
     auto tree = juce::ValueTree::fromXml(document);
 
@@ -324,6 +328,25 @@ bool LumJuceAudioProcessor::restoreStateDocument(const juce::XmlElement& documen
     }
 
     valueTreeState.replaceState(tree);
+
+    // The tree leaves alone a parameter whose value it believes it already has, and a parameter set without
+    // being announced (LOOP holding the feedback, say) may hold another: each takes what the document gives it,
+    // from its last PARAM as the tree reads them.
+    for (auto* parameter : getParameters())
+    {
+        auto* ranged = dynamic_cast<juce::RangedAudioParameter*>(parameter);
+        if (ranged == nullptr)
+            continue;
+
+        juce::var last;
+        for (const auto& child : tree)
+            if (child.getProperty("id").toString() == ranged->paramID)
+                last = child.getProperty("value");
+
+        if (const auto value = ranged->convertTo0to1(last); ranged->getValue() != value)
+            ranged->setValueNotifyingHost(value);
+    }
+
     return true;
 }
 

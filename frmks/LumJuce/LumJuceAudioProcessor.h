@@ -26,9 +26,11 @@ public:
 
     int getNumPrograms() override;
     int getCurrentProgram() override;
-    // A host's program change, on whatever thread it calls from: the program's values as listed take effect at
-    // once, without file, heap or lock; hosts hear of them from the message thread afterwards, as one gesture per
-    // parameter. A refused file changes nothing.
+    // A host's program change, on whatever thread it calls from (a VST 2 host's audio thread among them): the
+    // program's values as listed are stored in the parameters (LumJuceParameter) without file, heap or lock, so
+    // that hosts reading them back, the saved state and the next block have them at once; the tree, the editor
+    // and hosts hear of them from the message thread afterwards, as one gesture per parameter. A refused file
+    // changes nothing.
     void setCurrentProgram(int index) override;
     // The editor's program change: the same, with hosts told at once; false when the file is refused.
     bool selectProgram(int index);
@@ -48,7 +50,9 @@ public:
     juce::Array<juce::File> getAllPrograms();
     juce::StringArray getAllProgramsNames();
     // Lists the folder again; when the list changed, hosts are told to read their program list again and the
-    // current program follows its file to its new place (-1 when the file is gone).
+    // current program follows its file to its new place (-1 when the file is gone). A product calls it last in
+    // its constructor, on the thread that makes the plug-in: the other program operations only read the list,
+    // and a host's first call may be a program change from its audio thread.
     void refreshPrograms();
     // Saves the current state as preset `name` (LumJucePresetFolder::nameProblem must have none) and makes it
     // the current program; false when the file can't be written.
@@ -92,7 +96,6 @@ private:
     std::unique_ptr<juce::XmlElement> createStateDocument();
     bool restoreStateDocument(const juce::XmlElement& document);
     const juce::String& presetFolder();
-    const LumJuceProgramList& listedPrograms();
     bool relistPrograms();
     std::vector<float> readProgramValues(const juce::File& file, juce::String& problem);
     bool applyProgram(int index);

@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include "LumJuceParameter.h"
+
 void EditorFixture::SetUp()
 {
     processor = std::make_unique<VelaAudioProcessor>();
@@ -69,7 +71,7 @@ void EditorFixture::runMessages(int milliseconds)
 
 float EditorFixture::raw(const char* id)
 {
-    return processor->valueTreeState.getRawParameterValue(id)->load();
+    return LumJuceParameter::plainValue(processor->valueTreeState, id);
 }
 
 void EditorFixture::setFromHost(const char* id, float realValue)

@@ -1,3 +1,4 @@
+#include "LumJuceParameter.h"
 #include "PluginProcessor.h"
 #include "TemporaryHome.h"
 
@@ -43,7 +44,7 @@ protected:
         ASSERT_TRUE(file.replaceWithText(content));
     }
 
-    float time() { return processor->valueTreeState.getRawParameterValue("time")->load(); }
+    float time() { return LumJuceParameter::plainValue(processor->valueTreeState, "time"); }
 
     void setTime(float value)
     {
@@ -236,7 +237,7 @@ TEST_F(PresetPrograms, PresetFileFormat)
     TemporaryHome otherHome;
     VelaAudioProcessor other;
     ASSERT_TRUE(other.loadPresetFile(file));
-    EXPECT_EQ(other.valueTreeState.getRawParameterValue("time")->load(), 480.0f);
+    EXPECT_EQ(LumJuceParameter::plainValue(other.valueTreeState, "time"), 480.0f);
 }
 
 // Another instance or a sync tool writes into the folder between two queries of one host.

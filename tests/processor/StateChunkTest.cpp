@@ -1,3 +1,4 @@
+#include "LumJuceParameter.h"
 #include "PluginProcessor.h"
 #include "TemporaryHome.h"
 #include "ChoiceValues.h"
@@ -43,7 +44,7 @@ protected:
                                       static_cast<int>(chunk.getSize()) - 9);
     }
 
-    float value(const char* id) { return processor.valueTreeState.getRawParameterValue(id)->load(); }
+    float value(const char* id) { return LumJuceParameter::plainValue(processor.valueTreeState, id); }
 
     void set(const char* id, float realValue)
     {
@@ -92,7 +93,7 @@ TEST_F(StateChunk, RoundTripRestoresEveryParameter)
     restored.setStateInformation(chunk.getData(), static_cast<int>(chunk.getSize()));
 
     for (const auto& [id, v] : settings)
-        EXPECT_EQ(restored.valueTreeState.getRawParameterValue(id)->load(), value(id)) << id;
+        EXPECT_EQ(LumJuceParameter::plainValue(restored.valueTreeState, id), value(id)) << id;
 
     juce::MemoryBlock again;
     restored.getStateInformation(again);

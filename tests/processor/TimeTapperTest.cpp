@@ -1,4 +1,5 @@
 // Tap sequences on a fake clock: the taps' times go in, the time parameter (or the app's tempo) comes out.
+#include "LumJuceParameter.h"
 #include "ChoiceValues.h"
 #include "GestureLog.h"
 #include "PluginProcessor.h"
@@ -115,7 +116,7 @@ TEST_F(TapSequence, TimesOfTapsGiveTheTimeOrTheAppsTempo)
         for (double t : c.tapsMs)
             shown = tapper.tap(t);
 
-        EXPECT_EQ(processor->valueTreeState.getRawParameterValue("time")->load(), c.timeAfter);
+        EXPECT_EQ(LumJuceParameter::plainValue(processor->valueTreeState, "time"), c.timeAfter);
         EXPECT_EQ(timeLog.gestures(), c.gestures);
         EXPECT_EQ(timeLog.changesOutsideGestures(), 0);
 

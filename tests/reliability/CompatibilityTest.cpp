@@ -1,3 +1,4 @@
+#include "LumJuceParameter.h"
 #include "PluginProcessor.h"
 #include "TemporaryHome.h"
 
@@ -33,9 +34,8 @@ void expectValues(VelaAudioProcessor& processor, const Values& expected, const c
 
     for (const auto& [id, value] : expected)
     {
-        const auto* raw = processor.valueTreeState.getRawParameterValue(id);
-        ASSERT_NE(raw, nullptr) << source << ": " << id;
-        EXPECT_NEAR(raw->load(), value, 1.0e-3f) << source << ": " << id;
+        ASSERT_NE(processor.valueTreeState.getParameter(id), nullptr) << source << ": " << id;
+        EXPECT_NEAR(LumJuceParameter::plainValue(processor.valueTreeState, id), value, 1.0e-3f) << source << ": " << id;
     }
 }
 } // namespace

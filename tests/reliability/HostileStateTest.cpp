@@ -1,3 +1,4 @@
+#include "LumJuceParameter.h"
 #include "PluginProcessor.h"
 #include "TemporaryHome.h"
 
@@ -285,8 +286,8 @@ TEST_F(HostileState, WellFormedDocumentsLoadAsChunkAndAsPresetFile)
         const auto file = home.folder.getChildFile("WellFormed.preset");
         ASSERT_TRUE(file.replaceWithData(c.bytes.getData(), c.bytes.getSize()));
         EXPECT_TRUE(processor.loadPresetFile(file)) << c.name;
-        EXPECT_EQ(processor.valueTreeState.getRawParameterValue("time")->load(), 1234.0f) << c.name;
-        EXPECT_EQ(processor.valueTreeState.getRawParameterValue("mix")->load(), 77.0f) << c.name;
+        EXPECT_EQ(LumJuceParameter::plainValue(processor.valueTreeState, "time"), 1234.0f) << c.name;
+        EXPECT_EQ(LumJuceParameter::plainValue(processor.valueTreeState, "mix"), 77.0f) << c.name;
 
         if (! c.asChunkToo)
             continue;
@@ -294,8 +295,8 @@ TEST_F(HostileState, WellFormedDocumentsLoadAsChunkAndAsPresetFile)
         restoreUserState();
         const auto chunk = chunkOf(c.bytes, static_cast<juce::uint32>(c.bytes.getSize()));
         processor.setStateInformation(chunk.getData(), static_cast<int>(chunk.getSize()));
-        EXPECT_EQ(processor.valueTreeState.getRawParameterValue("time")->load(), 1234.0f) << c.name << ", as chunk";
-        EXPECT_EQ(processor.valueTreeState.getRawParameterValue("mix")->load(), 77.0f) << c.name << ", as chunk";
+        EXPECT_EQ(LumJuceParameter::plainValue(processor.valueTreeState, "time"), 1234.0f) << c.name << ", as chunk";
+        EXPECT_EQ(LumJuceParameter::plainValue(processor.valueTreeState, "mix"), 77.0f) << c.name << ", as chunk";
     }
 }
 

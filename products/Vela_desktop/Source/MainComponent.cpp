@@ -1,5 +1,6 @@
 #include "MainComponent.h"
 
+#include "LumJuceParameter.h"
 #include "PluginProcessor.h"
 #include "TapCaption.h"
 #include "VelaImages.h"
@@ -386,9 +387,9 @@ void MainComponent::updateModRouting()
 
 void MainComponent::updateTimeKnob(TimeChange change)
 {
-    const bool synced = juce::roundToInt(valueTreeState.getRawParameterValue("syncTempo")->load()) != 0;
+    const bool synced = juce::roundToInt(LumJuceParameter::plainValue(valueTreeState, "syncTempo")) != 0;
     const int modeIndex = choiceIndex("syncMode");
-    const float time = valueTreeState.getRawParameterValue("time")->load();
+    const float time = LumJuceParameter::plainValue(valueTreeState, "time");
     juce::TextButton* const row[] = { normalButton.get(), dottedButton.get(), tripletButton.get() };
 
     timeSlider->showTime(synced, time);

@@ -20,14 +20,19 @@ VelaAudioProcessor::VelaAudioProcessor()
       ownTempo(wrapperType == wrapperType_Standalone ? std::make_unique<StandaloneTempo>(getName()) : nullptr)
 {
     for (const auto& member : VelaParameters::engineMembers())
-    {
-        auto* raw = valueTreeState.getRawParameterValue(member.id);
-        jassert(raw != nullptr);
-        engineInputs.push_back({ raw, member.store });
-    }
+        engineInputs.push_back({ &parameter(member.id), member.store });
 
     factoryPresets = velaFactoryPresets();
     addListener(this);
+    // Here, on the thread that makes the plug-in: a host's first program change may come from its audio thread.
+    refreshPrograms();
+}
+
+const juce::AudioParameterFloat& VelaAudioProcessor::parameter(const char* id) const
+{
+    auto* found = dynamic_cast<juce::AudioParameterFloat*>(valueTreeState.getParameter(id));
+    jassert(found != nullptr);
+    return *found;
 }
 
 VelaAudioProcessor::~VelaAudioProcessor()
@@ -78,7 +83,8 @@ void VelaAudioProcessor::copyParametersToEngine()
 {
     for (auto& input : engineInputs)
     {
-        const float raw = input.raw->load(std::memory_order_relaxed);
+        // The parameter's own value: a program change stores it there before the tree hears of it.
+        const float raw = input.parameter->get();
         uint32_t bits = 0;
         std::memcpy(&bits, &raw, sizeof bits);
         if (input.stored && bits == input.storedBits)
@@ -119,7 +125,7 @@ void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::Mi
 VelaTail::Settings VelaAudioProcessor::tailSettings(float bpm) const
 {
     // Hosts ask from any thread: the values are atomics, and the tree's lookups neither allocate nor lock.
-    auto raw = [this](const char* id) { return valueTreeState.getRawParameterValue(id)->load(std::memory_order_relaxed); };
+    auto raw = [this](const char* id) { return parameter(id).get(); };
 
     using namespace VelaParameters;
     return { asIs(raw("time")),        percent(raw("feedback")), percent(raw("spread")),

@@ -46,6 +46,7 @@ public:
 
 private:
     void copyParametersToEngine();
+    const juce::AudioParameterFloat& parameter(const char* id) const;
     float hostTempo();
 
     LumDigiDelay* delayEngine;
@@ -55,7 +56,7 @@ private:
     // the raw value last stored there, bit for bit.
     struct EngineInput
     {
-        std::atomic<float>* raw;
+        const juce::AudioParameterFloat* parameter;
         void (*store)(LumDigiDelay& engine, float rawValue);
         bool stored = false;
         uint32_t storedBits = 0;

@@ -1,5 +1,6 @@
 #include "TimeTapper.h"
 
+#include "LumJuceParameter.h"
 #include "OfferedTimes.h"
 #include "effects/LumDigiDelay.h"
 #include "PluginProcessor.h"
@@ -39,7 +40,7 @@ TimeTapper::TimeTapper(VelaAudioProcessor& processorToUse)
 std::optional<float> TimeTapper::tap(double timeMs)
 {
     const auto interval = taps.tap(timeMs);
-    auto raw = [this](const char* id) { return processor.valueTreeState.getRawParameterValue(id)->load(); };
+    auto raw = [this](const char* id) { return LumJuceParameter::plainValue(processor.valueTreeState, id); };
     const bool synced = VelaParameters::isOn(raw("syncTempo"));
 
     if (auto* appTempo = processor.standaloneTempo(); synced && appTempo != nullptr)

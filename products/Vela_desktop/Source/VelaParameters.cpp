@@ -1,5 +1,6 @@
 #include "VelaParameters.h"
 
+#include "LumJuceParameter.h"
 #include "effects/LumDigiDelay.h"
 
 #include <iterator>
@@ -8,7 +9,7 @@ namespace VelaParameters
 {
 namespace
 {
-using Parameter = juce::AudioProcessorValueTreeState::Parameter;
+using Parameter = LumJuceParameter;
 using Attributes = juce::AudioProcessorValueTreeStateParameterAttributes;
 
 constexpr int parameterVersion = 1;
