@@ -149,6 +149,54 @@ TEST_F(RealTimeSafety, MonoLayoutStaysClean)
     EXPECT_TRUE(counts.none());
 }
 
+// A host's very first call may be a program change from its audio thread: the plug-in listed its presets, and
+// wrote the factory bank on a first open, when it was made.
+TEST(FirstCall, AProgramChangeBeforeAnythingElseTouchesNoFileLockOrHeap)
+{
+    const TemporaryHome home(TemporaryHome::noPresetFolder);
+    ProcessorDriver driver;
+    auto& processor = driver.processor;
+
+    RealTimeWatch::Counts counts;
+    {
+        RealTimeWatch::Scope watch;
+        processor.setCurrentProgram(2);
+        counts = watch.counts();
+    }
+    EXPECT_TRUE(counts.none()) << counts.heapCalls << " heap, " << counts.lockCalls << " lock, "
+                               << counts.fileCalls << " file calls";
+    EXPECT_EQ(processor.getCurrentProgram(), 2);
+    EXPECT_TRUE(home.presetFolder().getChildFile(processor.getProgramName(2) + ".preset").existsAsFile());
+}
+
+// Calls a plug-in's module makes are told apart from the host's, so that a host's own locks are not the plug-in's.
+TEST(RealTimeWatch, CountsOnlyTheLockAndFileCallsOfTheModuleItIsGiven)
+{
+    std::mutex mutex;
+    const auto lockAndAllocate = [&mutex] {
+        std::lock_guard<std::mutex> hold(mutex);
+        allocateAndFree();
+    };
+    const struct
+    {
+        const char* name;
+        RealTimeWatch::Module module;
+        bool locksCounted;
+    } cases[] = {
+        { "this executable", RealTimeWatch::moduleContaining(reinterpret_cast<const void*>(&allocateAndFree)), true },
+        { "the C library", RealTimeWatch::moduleContaining(reinterpret_cast<const void*>(&std::getenv)), false },
+    };
+
+    for (const auto& c : cases)
+    {
+        ASSERT_NE(c.module.begin, nullptr) << c.name;
+        RealTimeWatch::Scope watch(c.module);
+        lockAndAllocate();
+        EXPECT_EQ(watch.counts().lockCalls > 0, c.locksCounted) << c.name;
+        EXPECT_GT(watch.counts().heapCalls, 0) << c.name << ": heap calls are counted from anywhere";
+    }
+}
+
 // Loads and restores allocate on the message thread; the blocks around them must not.
 TEST_F(RealTimeSafety, ProgramLoadStateRestoreAndPrepareBetweenBlocksLeaveBlocksClean)
 {
@@ -160,7 +208,8 @@ TEST_F(RealTimeSafety, ProgramLoadStateRestoreAndPrepareBetweenBlocksLeaveBlocks
     ASSERT_TRUE(folder.getChildFile("Wide.preset").replaceWithText(
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Vela><PARAM id=\"spread\" value=\"100\"/>"
         "<PARAM id=\"syncTempo\" value=\"1\"/><PARAM id=\"modRouting\" value=\"1\"/></Vela>\n"));
-    driver.processor.getNumPrograms();
+    driver.processor.refreshPrograms();
+    ASSERT_EQ(driver.processor.getNumPrograms(), 2);
 
     juce::MemoryBlock saved;
     driver.set("modType", 6.0f);

@@ -14,10 +14,25 @@ struct Counts
     bool none() const { return heapCalls == 0 && lockCalls == 0 && fileCalls == 0; }
 };
 
+// The code of one loaded module, found from any address inside it (a function or an object's virtual table).
+struct Module
+{
+    const void* begin = nullptr;
+    const void* end = nullptr;
+
+    bool contains(const void* address) const { return begin <= address && address < end; }
+};
+
+Module moduleContaining(const void* address);
+
 class Scope
 {
 public:
     Scope();
+    // Counts only the lock and file calls that code of this module makes itself, so that what a host does on
+    // its side of a call is not the plug-in's. Heap calls are all counted: the plug-in's go through operator
+    // new, whose code is the C++ library's.
+    explicit Scope(const Module& onlyLocksAndFilesOf);
     ~Scope();
 
     Scope(const Scope&) = delete;
