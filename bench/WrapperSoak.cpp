@@ -1,7 +1,7 @@
 // Soak through the wrappers: 32 instances of the built VST3 and 32 of the built LV2 in one process, loaded by
 // JUCE's hosting classes, play a fixed number of blocks on an audio thread that automates a parameter of one
 // instance per block, while the message thread changes programs and gets and sets state. It reports what a host
-// pays: heap calls inside processing, blocks with a non-finite sample, the 99.9th percentile of the time one
+// pays: heap, lock and file calls inside processing, blocks with a non-finite sample, the 99.9th percentile of the time one
 // instance's block and one pass over all instances take against the block's period, and resident memory per
 // instance. Not a test: the figures depend on the machine and on what else runs.
 #include "BankHome.h"
@@ -74,8 +74,8 @@ struct Figures
 {
     // Per format, in the order loaded: in the first pass, where the host and wrapper may set up what later
     // blocks reuse, and in all the others.
-    std::vector<long> firstPassHeapCalls;
-    std::vector<long> heapCalls;
+    std::vector<RealTimeWatch::Counts> firstPass;
+    std::vector<RealTimeWatch::Counts> afterFirstPass;
     long nonFiniteBlocks = 0;
     std::vector<double> blockMs;
     std::vector<double> passMs;
@@ -84,8 +84,8 @@ struct Figures
 // The audio thread: every instance once per pass, one automated parameter per block.
 void play(std::vector<juce::AudioPluginInstance*>& instances, Figures& figures)
 {
-    figures.heapCalls.assign(instances.size() / instancesPerFormat, 0);
-    figures.firstPassHeapCalls = figures.heapCalls;
+    figures.afterFirstPass.assign(instances.size() / instancesPerFormat, {});
+    figures.firstPass = figures.afterFirstPass;
     juce::AudioBuffer<float> buffer(2, hostBlockSize);
     juce::MidiBuffer midi;
     std::mt19937 random(7);
@@ -115,7 +115,10 @@ void play(std::vector<juce::AudioPluginInstance*>& instances, Figures& figures)
                 counts = watch.counts();
             }
             figures.blockMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-            (pass == 0 ? figures.firstPassHeapCalls : figures.heapCalls)[i / instancesPerFormat] += counts.heapCalls;
+            auto& sum = (pass == 0 ? figures.firstPass : figures.afterFirstPass)[i / instancesPerFormat];
+            sum.heapCalls += counts.heapCalls;
+            sum.lockCalls += counts.lockCalls;
+            sum.fileCalls += counts.fileCalls;
 
             bool finite = true;
             for (int channel = 0; channel < 2; ++channel)
@@ -179,9 +182,16 @@ int main()
         std::printf("message thread meanwhile: %ld program changes, %ld state get/set round trips\n", programChanges,
                     stateRoundTrips);
         for (size_t f = 0; f < formats.size(); ++f)
-            std::printf("heap calls inside %s processBlock: %ld in the first pass, %ld in the %d blocks after it\n",
-                        pluginFormatName(formats[f].format).c_str(), figures.firstPassHeapCalls[f],
-                        figures.heapCalls[f], (passes - 1) * instancesPerFormat);
+        {
+            const auto& first = figures.firstPass[f];
+            const auto& after = figures.afterFirstPass[f];
+            // The host's own calls count too: JUCE's hosting classes and wrappers take locks of their own per block.
+            std::printf("inside %s processBlock, heap/lock/file calls: %ld/%ld/%ld in the first pass, %ld/%ld/%ld in "
+                        "the %d blocks after it\n",
+                        pluginFormatName(formats[f].format).c_str(), first.heapCalls, first.lockCalls,
+                        first.fileCalls, after.heapCalls, after.lockCalls, after.fileCalls,
+                        (passes - 1) * instancesPerFormat);
+        }
         std::printf("blocks with a non-finite sample: %ld of %zu\n", figures.nonFiniteBlocks, figures.blockMs.size());
         std::printf("one instance's block, 99.9th percentile: %.3f ms (%.1f %% of the %.2f ms period)\n",
                     percentile(figures.blockMs, 0.999), 100.0 * percentile(figures.blockMs, 0.999) / blockPeriodMs,
