@@ -211,9 +211,17 @@ TEST_F(PresetPrograms, AnyAnnouncedChangeMarksTheProgramModified)
     EXPECT_EQ(processor->getCurrentProgram(), -1) << "a restore that changes a value does not";
 }
 
+// A missing folder gets the factory bank on first open; this one cannot be made, as in a home the plug-in may not
+// write to: a file stands where the product's folder would be.
 TEST_F(PresetPrograms, NoFolderMeansNoPrograms)
 {
+    const auto productFolder = home.presetFolder().getParentDirectory();
+    ASSERT_TRUE(productFolder.deleteRecursively());
+    ASSERT_TRUE(productFolder.replaceWithText(""));
+    ASSERT_FALSE(home.presetFolder().exists());
+
     createProcessor();
+    EXPECT_FALSE(home.presetFolder().exists());
     EXPECT_EQ(processor->getNumPrograms(), 0);
     EXPECT_TRUE(processor->getAllProgramsNames().isEmpty());
     EXPECT_EQ(processor->getProgramName(0), "");
@@ -326,9 +334,13 @@ TEST_F(PresetPrograms, SavedPresetsJoinTheListAsTheCurrentProgram)
     EXPECT_FALSE(host.told());
 }
 
+// The folder removed while the plug-in is open, after the first open has found it.
 TEST_F(PresetPrograms, SavingCreatesTheFolder)
 {
     createProcessor();
+    ASSERT_TRUE(home.presetFolder().deleteRecursively());
+    ASSERT_FALSE(home.presetFolder().exists());
+
     ASSERT_TRUE(processor->saveProgram("First"));
     EXPECT_TRUE(home.presetFolder().getChildFile("First.preset").existsAsFile());
     EXPECT_EQ(processor->getAllProgramsNames(), juce::StringArray { "First" });
