@@ -17,11 +17,18 @@ if [[ -n "$warnings" ]]; then
 fi
 
 shown="$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2> /dev/null | col -b | tr -s ' \t' ' ')"
+help="$("$tool" --help)"
+options="$(sed -n 's/^  \(-[^ ]*\).*/\1/p' <<< "$help")"
+rows="$(sed -n '/^[0-9]/p' <<< "$help" | tr -s ' \t' ' ')"
+# With nothing to look for nothing would be missing: no option or no row means that --help was not read as meant.
+[[ -n "$options" ]] || { echo "--help shows no option to look for on the page"; exit 1; }
+[[ -n "$rows" ]] || { echo "--help shows no parameter row to look for on the page"; exit 1; }
+
 missing=0
 while IFS= read -r line; do
     if ! grep -qF -- "$line" <<< "$shown"; then
         echo "not on the page: $line"
         missing=1
     fi
-done < <("$tool" --help | sed -n 's/^  \(-[^ ]*\).*/\1/p; /^[0-9]/p' | tr -s ' \t' ' ')
+done <<< "$options"$'\n'"$rows"
 exit "$missing"

@@ -248,6 +248,7 @@ TEST_F(PanelBehaviour, ARefusedPresetSaysWhyAndChangesNothing)
     selector.setSelectedItemIndex(2, juce::sendNotificationSync);
     ASSERT_EQ(raw("time"), 1500.0f);
     EXPECT_EQ(refusalLine(), nullptr);
+    const int children = panel().getNumChildComponents();
 
     selector.setSelectedItemIndex(1, juce::sendNotificationSync);
     EXPECT_EQ(raw("time"), 1500.0f);
@@ -256,7 +257,7 @@ TEST_F(PanelBehaviour, ARefusedPresetSaysWhyAndChangesNothing)
     ASSERT_NE(refusalLine(), nullptr);
     EXPECT_TRUE(refusalLine()->getText().startsWith("Broken.preset not loaded: it is not well-formed XML"))
         << refusalLine()->getText();
-    EXPECT_EQ(panel().getNumChildComponents(), 33) << "one line";
+    EXPECT_EQ(panel().getNumChildComponents(), children + 1) << "one line";
 
     selector.setSelectedItemIndex(0, juce::sendNotificationSync);
     EXPECT_EQ(raw("time"), 250.0f);

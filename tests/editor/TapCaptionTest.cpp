@@ -185,7 +185,7 @@ TEST_F(TapCaptionTest, ARightClickOnTheCaptionOpensTheZoomMenuWithoutTapping)
         mouseEvent(centre, rightButton);
         mouseEvent(centre, {});
         runMessages(20);
-        juce::PopupMenu::dismissAllActiveMenus();
+        EXPECT_TRUE(juce::PopupMenu::dismissAllActiveMenus()) << "the zoom menu opened at " << ms;
     }
 
     EXPECT_EQ(raw("time"), 250.0f);

@@ -50,7 +50,8 @@ juce::String textAt(PluginFormat format, const ExpectedParameter& expected, floa
                                                                     : juce::String(pluginText);
 }
 
-// VST 2 has no way to say that a parameter has steps: its hosts see every parameter as a fader.
+// JUCE's VST 2 wrapper tells no host of a parameter's steps, and JUCE's VST 2 host takes steps only from a .vstxml
+// file beside the plug-in, which Vela does not ship: there every parameter is a fader.
 bool carriesSteps(PluginFormat format)
 {
     return format != PluginFormat::vst2;
@@ -155,15 +156,20 @@ TEST_P(PluginParameters, ChoicesShowTheTextOfEachPosition)
 // A host draws a list or a switch for a discrete parameter, and steps its automation, instead of a fader.
 TEST_P(PluginParameters, ChoicesAreDiscreteWithOneStepPerEntryAndNumbersAreNot)
 {
-    if (! carriesSteps(GetParam()))
-        GTEST_SKIP() << "the format has no steps";
-
     for (size_t i = 0; i < expectedParameters.size(); ++i)
     {
         const auto& expected = expectedParameters[i];
         SCOPED_TRACE(expected.id);
         auto* parameter = hosted(i);
         ASSERT_NE(parameter, nullptr);
+
+        if (! carriesSteps(GetParam()))
+        {
+            EXPECT_FALSE(parameter->isDiscrete());
+            EXPECT_FALSE(parameter->isBoolean());
+            EXPECT_EQ(parameter->getNumSteps(), juce::AudioProcessor::getDefaultNumParameterSteps());
+            continue;
+        }
 
         EXPECT_EQ(parameter->isDiscrete(), ! expected.choices.empty());
 

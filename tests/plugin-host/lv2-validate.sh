@@ -5,7 +5,31 @@
 # Usage: lv2-validate.sh BUNDLE
 set -euo pipefail
 
-report="$(lv2_validate "$1"/*.ttl 2>&1 || true)"
+if ! command -v lv2_validate > /dev/null; then
+    echo "lv2_validate not found (Debian's lv2-dev): the bundle was not validated"
+    exit 1
+fi
+
+shopt -s nullglob
+files=("$1"/*.ttl)
+if (( ${#files[@]} == 0 )); then
+    echo "no .ttl file in $1: nothing to validate"
+    exit 1
+fi
+
+# lv2_validate reads the LV2 schemas before the files it is given, and its last line counts both ("Found 5 errors
+# among 86 files (checked 2115 restrictions)"). Given one empty file it counts the schemas and that file, so given
+# the bundle it must count one less than that and every file of the bundle.
+filesCounted() { sed -n 's/^Found [0-9]* errors among \([0-9]*\) files .*/\1/p' <<< "$1"; }
+forEmptyFile="$(filesCounted "$(lv2_validate /dev/null 2>&1 || true)")"
+report="$(lv2_validate "${files[@]}" 2>&1 || true)"
+counted="$(filesCounted "$report")"
+if [[ -z "$forEmptyFile" || "$counted" != "$(( forEmptyFile - 1 + ${#files[@]} ))" ]]; then
+    echo "lv2_validate's summary does not count the bundle's ${#files[@]} .ttl files:" \
+         "${counted:-no} files counted, ${forEmptyFile:-no} for one empty file"
+    exit 1
+fi
+
 # Each report is a line "error: ..." or "warning: ...", then the subject, property and object on lines of their own.
 unexpected="$(awk '/^(error|warning)/ { if (record != "") print record; record = $0; lines = 0; next }
                    record != "" && lines++ < 3 { record = record " | " $1 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -26,6 +27,22 @@ protected:
         buffer.clear();
         juce::MidiBuffer midi;
         processor.processBlock(buffer, midi);
+    }
+
+    // Where the loudest sample of the left output falls, in a block that starts with an impulse.
+    int echoSample()
+    {
+        juce::AudioBuffer<float> buffer(2, 8192);
+        buffer.clear();
+        buffer.setSample(0, 0, 0.5f);
+        buffer.setSample(1, 0, 0.5f);
+        juce::MidiBuffer midi;
+        processor.processBlock(buffer, midi);
+
+        const auto* left = buffer.getReadPointer(0);
+        return static_cast<int>(std::max_element(left, left + buffer.getNumSamples(),
+                                                 [](float a, float b) { return std::abs(a) < std::abs(b); })
+                                - left);
     }
 
     VelaAudioProcessor processor;
@@ -97,14 +114,23 @@ TEST_F(ProcessBlock, DefaultsArriveInTheEngine)
     EXPECT_FALSE(engine.bypassDelay);
 }
 
+// What the tempo is for: with tempo sync on, "time" is an exponent e and the echo comes (60 / bpm) / 16 * 2^e
+// seconds after the sound.
 TEST_F(ProcessBlock, TempoComesFromThePlayHeadAndOutlivesBlocksWithoutOne)
 {
+    set("mix", 100.0f);
+    set("feedback", 0.0f);
+    set("modRouting", hostValue(ModRouting::bypass));
+    set("syncTempo", 1.0f);
+    set("syncMode", hostValue(SyncMode::normal));
+    constexpr float exponent = 2.0f;
+    set("time", exponent);
+    const double echoAt93 = 44100.0 * (60.0 / 93.0) / 16.0 * std::exp2(exponent);
+
     TempoPlayHead head;
     processor.setPlayHead(&head);
-
     head.bpm = 93.0;
-    run();
-    EXPECT_EQ(engine.bpm, 93.0f);
+    EXPECT_NEAR(echoSample(), echoAt93, 1.0) << "the host's tempo";
 
     struct Case
     {
@@ -124,13 +150,11 @@ TEST_F(ProcessBlock, TempoComesFromThePlayHeadAndOutlivesBlocksWithoutOne)
     {
         head.hasPosition = c.hasPosition;
         head.bpm = c.bpm;
-        run();
-        EXPECT_EQ(engine.validBpm, 93.0f) << c.name;
+        EXPECT_NEAR(echoSample(), echoAt93, 1.0) << c.name;
     }
 
     processor.setPlayHead(nullptr);
-    run();
-    EXPECT_EQ(engine.validBpm, 93.0f) << "no play head";
+    EXPECT_NEAR(echoSample(), echoAt93, 1.0) << "no play head";
 }
 
 TEST_F(ProcessBlock, MonoLayoutRunsTheEngineInPlaceOnChannelZero)
