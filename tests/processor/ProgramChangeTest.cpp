@@ -33,7 +33,8 @@ Values stateValues(VelaAudioProcessor& processor)
     juce::MemoryBlock chunk;
     processor.getStateInformation(chunk);
     Values values;
-    if (const auto document = juce::AudioProcessor::getXmlFromBinary(chunk.getData(), static_cast<int>(chunk.getSize())))
+    const auto document = juce::AudioProcessor::getXmlFromBinary(chunk.getData(), static_cast<int>(chunk.getSize()));
+    if (document != nullptr)
         for (const auto* param : document->getChildIterator())
             values[param->getStringAttribute("id")] = static_cast<float>(param->getDoubleAttribute("value"));
     return values;
@@ -99,7 +100,8 @@ TEST_F(ProgramChange, ParametersStateAndEngineHoldTheProgramAsSoonAsTheChangeRet
         processor.getStateInformation(after);
         EXPECT_EQ(after, before) << context << ": announcing changes nothing that is saved";
         for (const auto& [id, value] : expected)
-            EXPECT_EQ(processor.valueTreeState.getRawParameterValue(id)->load(), LumJuceParameter::plainValue(processor.valueTreeState, id))
+            EXPECT_EQ(processor.valueTreeState.getRawParameterValue(id)->load(),
+                      LumJuceParameter::plainValue(processor.valueTreeState, id))
                 << context << ": the tree has learnt " << id;
     }
 }
@@ -120,7 +122,8 @@ TEST_F(ProgramChange, ARestoreBeforeTheAnnouncementTakesTheDocumentsValues)
         std::function<void()> change;
     } cases[] = {
         { "a program change", [&] { processor.setCurrentProgram(3); } },
-        { "a value set without telling anyone", [&] { processor.valueTreeState.getParameter("feedback")->setValue(1.0f); } },
+        { "a value set without telling anyone",
+          [&] { processor.valueTreeState.getParameter("feedback")->setValue(1.0f); } },
     };
 
     for (const auto& c : cases)

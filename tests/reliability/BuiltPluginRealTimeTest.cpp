@@ -197,7 +197,10 @@ protected:
     {
         auto* data = plugin.instance->getPlatformSpecificData();
         if (format == PluginFormat::vst2)
-            return RealTimeWatch::moduleContaining(reinterpret_cast<const void*>(static_cast<AEffect*>(data)->dispatcher));
+        {
+            const auto dispatcher = static_cast<AEffect*>(data)->dispatcher;
+            return RealTimeWatch::moduleContaining(reinterpret_cast<const void*>(dispatcher));
+        }
         return RealTimeWatch::moduleContaining(*static_cast<void* const*>(data));
     }
 
