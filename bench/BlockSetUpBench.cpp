@@ -57,13 +57,13 @@ void BM_EngineBlockAlone(benchmark::State& state)
     VelaAudioProcessor processor;
     LumDigiDelay engine(44100.0f);
     engine.prepare(static_cast<float>(rate), blockSize);
-    std::vector<std::pair<std::atomic<float>*, VelaParameters::EngineMember>> inputs;
-    for (const auto& member : VelaParameters::engineMembers())
-        inputs.emplace_back(processor.valueTreeState.getRawParameterValue(member.id), member);
+    std::vector<std::pair<const juce::AudioParameterFloat*, const VelaParameters::Row*>> inputs;
+    for (const auto& row : VelaParameters::rows())
+        inputs.emplace_back(dynamic_cast<juce::AudioParameterFloat*>(processor.valueTreeState.getParameter(row.id)), &row);
     const auto storeAll = [&]
     {
-        for (const auto& [raw, member] : inputs)
-            member.store(engine, raw->load(std::memory_order_relaxed));
+        for (const auto& [parameter, row] : inputs)
+            row->storeInEngine(engine, parameter->get());
     };
     storeAll();
 

@@ -1,5 +1,6 @@
 #include "PluginProcessor.h"
 #include "VelaParameters.h"
+#include "effects/LumDigiDelay.h"
 
 #include <gtest/gtest.h>
 
@@ -97,16 +98,36 @@ TEST_F(Processor, FourteenParametersInHostOrder)
     }
 }
 
-// Each block stores parameter i into the engine member named after it, as the table beside the layout says.
-TEST_F(Processor, EngineTableFollowsTheLayoutRowByRow)
+// The tail and the renderer read the settings the engine plays, converted the same way.
+TEST_F(Processor, TailSettingsAreWhatTheEnginePlays)
 {
-    const auto& members = VelaParameters::engineMembers();
-    const auto& parameters = processor.getParameters();
-    ASSERT_EQ(members.size(), static_cast<size_t>(parameters.size()));
+    const std::pair<const char*, float> settings[] = {
+        { "time", 4.0f },         { "feedback", 63.0f }, { "spread", 27.0f },    { "lowpass", 3210.5f },
+        { "highpass", 77.7f },    { "modFeedback", 81.0f }, { "modType", 5.0f }, { "modRouting", 2.0f },
+        { "syncTempo", 1.0f },    { "syncMode", 2.0f },  { "bypassDelay", 1.0f },
+    };
+    for (const auto& [id, value] : settings)
+        parameter(id).setValueNotifyingHost(parameter(id).convertTo0to1(value));
 
-    for (int i = 0; i < parameters.size(); ++i)
-        EXPECT_EQ(dynamic_cast<juce::RangedAudioParameter*>(parameters[i])->paramID, members[static_cast<size_t>(i)].id)
-            << i;
+    processor.prepareToPlay(44100.0, 64);
+    juce::AudioBuffer<float> block(2, 64);
+    juce::MidiBuffer midi;
+    processor.processBlock(block, midi);
+
+    const auto& engine = processor.engine();
+    const auto tail = processor.tailSettings(97.0f);
+    EXPECT_EQ(tail.time, engine.time);
+    EXPECT_EQ(tail.feedback, engine.feedback);
+    EXPECT_EQ(tail.spread, engine.spread);
+    EXPECT_EQ(tail.lowpass, engine.lowpass);
+    EXPECT_EQ(tail.highpass, engine.highpass);
+    EXPECT_EQ(tail.modFeedback, engine.modFeedback);
+    EXPECT_EQ(tail.modType, engine.modType);
+    EXPECT_EQ(tail.modRouting, engine.modRouting);
+    EXPECT_EQ(tail.syncTempo, engine.syncTempo);
+    EXPECT_EQ(tail.syncMode, engine.syncMode);
+    EXPECT_EQ(tail.bypassDelay, engine.bypassDelay);
+    EXPECT_EQ(tail.bpm, 97.0f);
 }
 
 TEST_F(Processor, ChoiceValuesShowTheirTexts)

@@ -13,7 +13,7 @@ TEST(Help, ShowsTheUsageAndTheParameters)
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out.rfind("usage: vela-render IN OUT", 0), 0u) << run.out;
-        EXPECT_NE(run.out.find("\n0\ttime\tTime\t0..2000 step 1\tdefault 250\n"), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("\n0\ttime\tTime\t0..2000 step 1\tdefault 250\tunit ms\n"), std::string::npos) << run.out;
         EXPECT_NE(run.out.find("\n13\tbypassDelay\t"), std::string::npos) << run.out;
     }
 }

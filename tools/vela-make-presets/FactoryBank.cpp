@@ -8,7 +8,8 @@
 
 namespace
 {
-// The engine's choice values, named for the table below.
+// The parameters and the engine's choice values, named for the table below.
+using P = VelaParameters::Id;
 using Engine = LumDigiDelay;
 using VelaParameters::hostValue;
 constexpr float chorus = Engine::chorus, vibrato = Engine::vibrato, flanger = Engine::flanger, pan = Engine::pan,
@@ -26,45 +27,45 @@ const std::vector<FactoryPreset>& factoryBank()
     static const std::vector<FactoryPreset> bank {
         { "Init", {} },
         { "Clean Slapback",
-          { { "time", 95 }, { "feedback", 8 }, { "mix", 35 }, { "lowpass", 12000 }, { "highpass", 90 },
-            { "modRouting", bypass } } },
+          { { P::time, 95 }, { P::feedback, 8 }, { P::mix, 35 }, { P::lowpass, 12000 }, { P::highpass, 90 },
+            { P::modRouting, bypass } } },
         { "Dotted Eighth",
-          { { "syncTempo", on }, { "syncMode", dotted }, { "time", eighth }, { "feedback", 42 }, { "mix", 32 },
-            { "lowpass", 9000 }, { "highpass", 120 }, { "modRouting", bypass } } },
+          { { P::syncTempo, on }, { P::syncMode, dotted }, { P::time, eighth }, { P::feedback, 42 }, { P::mix, 32 },
+            { P::lowpass, 9000 }, { P::highpass, 120 }, { P::modRouting, bypass } } },
         { "Quarter Note Echo",
-          { { "syncTempo", on }, { "time", quarter }, { "feedback", 38 }, { "mix", 30 }, { "lowpass", 8000 },
-            { "highpass", 100 }, { "modRouting", bypass } } },
+          { { P::syncTempo, on }, { P::time, quarter }, { P::feedback, 38 }, { P::mix, 30 }, { P::lowpass, 8000 },
+            { P::highpass, 100 }, { P::modRouting, bypass } } },
         { "Triplet Ping",
-          { { "syncTempo", on }, { "syncMode", triplet }, { "time", quarter }, { "spread", 60 },
-            { "feedback", 45 }, { "mix", 35 }, { "lowpass", 10000 }, { "modRouting", bypass } } },
+          { { P::syncTempo, on }, { P::syncMode, triplet }, { P::time, quarter }, { P::spread, 60 },
+            { P::feedback, 45 }, { P::mix, 35 }, { P::lowpass, 10000 }, { P::modRouting, bypass } } },
         { "Wide Spread",
-          { { "time", 280 }, { "spread", 85 }, { "feedback", 45 }, { "mix", 40 }, { "modType", chorus },
-            { "modRouting", post }, { "modAmount", 20 }, { "modFreq", 0.3f } } },
+          { { P::time, 280 }, { P::spread, 85 }, { P::feedback, 45 }, { P::mix, 40 }, { P::modType, chorus },
+            { P::modRouting, post }, { P::modAmount, 20 }, { P::modFreq, 0.3f } } },
         { "Dark Repeats",
-          { { "time", 420 }, { "feedback", 72 }, { "lowpass", 1800 }, { "highpass", 150 }, { "mix", 40 },
-            { "modRouting", bypass } } },
+          { { P::time, 420 }, { P::feedback, 72 }, { P::lowpass, 1800 }, { P::highpass, 150 }, { P::mix, 40 },
+            { P::modRouting, bypass } } },
         { "Chorus Echo",
-          { { "time", 350 }, { "feedback", 40 }, { "mix", 40 }, { "modType", chorus }, { "modRouting", pre },
-            { "modAmount", 60 }, { "modFreq", 0.6f } } },
+          { { P::time, 350 }, { P::feedback, 40 }, { P::mix, 40 }, { P::modType, chorus }, { P::modRouting, pre },
+            { P::modAmount, 60 }, { P::modFreq, 0.6f } } },
         { "Flanger Wash",
-          { { "time", 500 }, { "feedback", 55 }, { "mix", 50 }, { "modType", flanger }, { "modRouting", post },
-            { "modAmount", 70 }, { "modFreq", 0.15f }, { "modFeedback", 75 } } },
+          { { P::time, 500 }, { P::feedback, 55 }, { P::mix, 50 }, { P::modType, flanger }, { P::modRouting, post },
+            { P::modAmount, 70 }, { P::modFreq, 0.15f }, { P::modFeedback, 75 } } },
         { "Phaser Delay",
-          { { "time", 375 }, { "feedback", 45 }, { "mix", 45 }, { "modType", phaser }, { "modRouting", post },
-            { "modAmount", 80 }, { "modFreq", 0.3f }, { "modFeedback", 60 } } },
+          { { P::time, 375 }, { P::feedback, 45 }, { P::mix, 45 }, { P::modType, phaser }, { P::modRouting, post },
+            { P::modAmount, 80 }, { P::modFreq, 0.3f }, { P::modFeedback, 60 } } },
         { "Tremolo Pulse",
-          { { "syncTempo", on }, { "time", eighth }, { "feedback", 35 }, { "mix", 45 }, { "modType", tremolo },
-            { "modRouting", post }, { "modAmount", 60 }, { "modFreq", 4 } } },
+          { { P::syncTempo, on }, { P::time, eighth }, { P::feedback, 35 }, { P::mix, 45 }, { P::modType, tremolo },
+            { P::modRouting, post }, { P::modAmount, 60 }, { P::modFreq, 4 } } },
         { "Auto-Pan Echo",
-          { { "time", 330 }, { "feedback", 50 }, { "spread", 30 }, { "mix", 45 }, { "modType", pan },
-            { "modRouting", post }, { "modAmount", 90 }, { "modFreq", 0.5f } } },
+          { { P::time, 330 }, { P::feedback, 50 }, { P::spread, 30 }, { P::mix, 45 }, { P::modType, pan },
+            { P::modRouting, post }, { P::modAmount, 90 }, { P::modFreq, 0.5f } } },
         { "Tape Wobble",
-          { { "time", 280 }, { "feedback", 50 }, { "lowpass", 6000 }, { "highpass", 80 }, { "mix", 40 },
-            { "modType", vibrato }, { "modRouting", pre }, { "modAmount", 35 }, { "modFreq", 1.2f } } },
+          { { P::time, 280 }, { P::feedback, 50 }, { P::lowpass, 6000 }, { P::highpass, 80 }, { P::mix, 40 },
+            { P::modType, vibrato }, { P::modRouting, pre }, { P::modAmount, 35 }, { P::modFreq, 1.2f } } },
         { "Infinite Pad",
-          { { "time", 800 }, { "feedback", 98 }, { "spread", 40 }, { "lowpass", 5000 }, { "highpass", 200 },
-            { "mix", 45 }, { "modType", chorus }, { "modRouting", post }, { "modAmount", 40 },
-            { "modFreq", 0.1f } } },
+          { { P::time, 800 }, { P::feedback, 98 }, { P::spread, 40 }, { P::lowpass, 5000 }, { P::highpass, 200 },
+            { P::mix, 45 }, { P::modType, chorus }, { P::modRouting, post }, { P::modAmount, 40 },
+            { P::modFreq, 0.1f } } },
     };
 
     return bank;
@@ -81,7 +82,7 @@ bool writeFactoryBank(const juce::File& folder)
 
         for (const auto& [id, value] : preset.settings)
         {
-            auto* parameter = processor->valueTreeState.getParameter(id);
+            auto* parameter = processor->valueTreeState.getParameter(VelaParameters::id(id));
             jassert(parameter != nullptr);
             parameter->setValueNotifyingHost(parameter->convertTo0to1(value));
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VelaParameters.h"
+
 #include <juce_core/juce_core.h>
 
 #include <utility>
@@ -9,7 +11,7 @@ struct FactoryPreset
 {
     const char* name;
     // Real values in parameter units; every parameter not named keeps its default.
-    std::vector<std::pair<const char*, float>> settings;
+    std::vector<std::pair<VelaParameters::Id, float>> settings;
 };
 
 const std::vector<FactoryPreset>& factoryBank();

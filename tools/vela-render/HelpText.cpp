@@ -18,5 +18,5 @@ void printHelp(std::ostream& out)
            "                     formats that are only read)\n"
         << "  --list-params      the parameter list alone, for scripts\n"
         << "  --version          the version\n\n"
-        << "Parameters (index, id, name, range, default, choices):\n";
+        << "Parameters (index, id, name, range, default, unit or choices):\n";
 }

@@ -20,6 +20,8 @@ void printParameterList(juce::AudioProcessor& processor, std::ostream& out)
 
         if (const auto texts = choiceTexts(*parameter); ! texts.isEmpty())
             out << "\tchoices " << texts.joinIntoString("|");
+        else
+            out << "\tunit " << unitOf(*parameter);
 
         out << '\n';
     }

@@ -5,25 +5,18 @@
 
 namespace
 {
-// Long enough that no host-side truncation applies.
-constexpr int fullTextLength = 1024;
-
-juce::String textAt(const juce::RangedAudioParameter& parameter, float realValue)
-{
-    return parameter.getText(parameter.convertTo0to1(realValue), fullTextLength);
-}
-
 // A number inside the range, or one of the choice texts.
 float realValueFor(const juce::RangedAudioParameter& parameter, const std::string& text)
 {
     const auto& range = parameter.getNormalisableRange();
     const auto id = parameter.paramID.toStdString();
+    const std::string unit = unitOf(parameter);
 
     if (const auto number = parseFiniteNumber(text))
     {
         if (*number < range.start || *number > range.end)
             throw RenderError(id + "=" + text + " is outside its range " + formatNumber(range.start) + ".."
-                              + formatNumber(range.end));
+                              + formatNumber(range.end) + (unit.empty() ? "" : " " + unit));
 
         return static_cast<float>(*number);
     }
@@ -31,7 +24,7 @@ float realValueFor(const juce::RangedAudioParameter& parameter, const std::strin
     const auto texts = choiceTexts(parameter);
 
     if (texts.isEmpty())
-        throw RenderError(id + " needs a number, not '" + text + "'");
+        throw RenderError(id + " needs a number in " + unit + ", not '" + text + "'");
 
     // The parameter's own conversion clamps what it does not know to the first entry, so
     // only texts it lists are handed to it, spelt as it lists them.
@@ -56,27 +49,22 @@ std::vector<juce::RangedAudioParameter*> rangedParameters(juce::AudioProcessor& 
     return parameters;
 }
 
+const VelaParameters::Row& rowOf(const juce::RangedAudioParameter& parameter)
+{
+    const auto* row = VelaParameters::find(parameter.paramID);
+    jassert(row != nullptr);
+    return *row;
+}
+
 juce::StringArray choiceTexts(const juce::RangedAudioParameter& parameter)
 {
-    const auto& range = parameter.getNormalisableRange();
+    const auto& row = rowOf(parameter);
+    return row.isList() ? row.choices() : juce::StringArray();
+}
 
-    if (range.interval != 1.0f)
-        return {};
-
-    juce::StringArray texts;
-
-    for (float step = range.start; step <= range.end; step += 1.0f)
-    {
-        const auto text = textAt(parameter, step);
-
-        // A step that reads as its own number marks a plain numeric parameter.
-        if (parseFiniteNumber(text.toStdString()) == static_cast<double>(step))
-            return {};
-
-        texts.add(text);
-    }
-
-    return texts;
+const char* unitOf(const juce::RangedAudioParameter& parameter)
+{
+    return rowOf(parameter).unit;
 }
 
 juce::RangedAudioParameter& parameterWithId(juce::AudioProcessor& processor, const std::string& id)

@@ -2,11 +2,12 @@
 
 #include "NoteValues.h"
 #include "PluginParameters.h"
+#include "PluginProcessor.h"
 #include "RenderError.h"
 
 namespace
 {
-const std::string timeId = "time";
+const std::string timeId = VelaParameters::id(VelaParameters::Id::time);
 } // namespace
 
 std::optional<std::string> applySettings(juce::AudioProcessor& processor, const std::vector<ParameterSetting>& settings)
@@ -29,7 +30,7 @@ std::optional<std::string> applySettings(juce::AudioProcessor& processor, const 
     if (lastTime == nullptr)
         return std::nullopt;
 
-    const bool synced = realValueOf(processor, "syncTempo") >= 0.5f;
+    const bool synced = dynamic_cast<VelaAudioProcessor&>(processor).tailSettings(0.0f).syncTempo;
     const auto given = "time=" + lastTime->value;
 
     if (exponentForNoteValue(lastTime->value))

@@ -3,6 +3,7 @@
 #include "LumJuceParameter.h"
 #include "PluginProcessor.h"
 #include "TapCaption.h"
+#include "VelaParameters.h"
 #include "VelaImages.h"
 #include "effects/LumDigiDelay.h"
 
@@ -18,6 +19,7 @@ namespace
 {
 using ModRouting = LumDigiDelay::ModRouting;
 using SyncMode = LumDigiDelay::SyncMode;
+using VelaParameters::Id;
 
 constexpr juce::uint32 delayKnobColour = 0x7f16e4d4;
 constexpr juce::uint32 modKnobColour = 0x7fe416b9;
@@ -248,9 +250,9 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
     // After binding, which gave the knob the parameter's whole range.
     updateTimeKnob(TimeChange::keepTime);
 
-    valueTreeState.addParameterListener("modRouting", this);
-    valueTreeState.addParameterListener("syncMode", this);
-    valueTreeState.addParameterListener("time", this);
+    valueTreeState.addParameterListener(VelaParameters::id(Id::modRouting), this);
+    valueTreeState.addParameterListener(VelaParameters::id(Id::syncMode), this);
+    valueTreeState.addParameterListener(VelaParameters::id(Id::time), this);
 
     // The T key taps wherever the focus is in the panel; a click on the panel gives the panel the focus.
     setWantsKeyboardFocus(true);
@@ -259,9 +261,9 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
 
 MainComponent::~MainComponent()
 {
-    valueTreeState.removeParameterListener("modRouting", this);
-    valueTreeState.removeParameterListener("syncMode", this);
-    valueTreeState.removeParameterListener("time", this);
+    valueTreeState.removeParameterListener(VelaParameters::id(Id::modRouting), this);
+    valueTreeState.removeParameterListener(VelaParameters::id(Id::syncMode), this);
+    valueTreeState.removeParameterListener(VelaParameters::id(Id::time), this);
     removeKeyListener(timeLabel.get());
     cancelPendingUpdate();
     removeMouseListener(this);
@@ -273,14 +275,14 @@ void MainComponent::parameterChanged(const juce::String& parameterID, float)
     // Host automation arrives on the host's own thread; components may only be touched on the message thread.
     const bool onMessageThread = juce::MessageManager::existsAndIsCurrentThread();
 
-    if (parameterID == "modRouting")
+    if (parameterID == VelaParameters::id(Id::modRouting))
     {
         if (onMessageThread)
             updateModRouting();
         else
             routingRefreshPending = true;
     }
-    else if (parameterID == "syncMode" || parameterID == "time")
+    else if (parameterID == VelaParameters::id(Id::syncMode) || parameterID == VelaParameters::id(Id::time))
     {
         if (onMessageThread)
             updateTimeKnob(TimeChange::keepTime);
@@ -308,23 +310,23 @@ void MainComponent::buttonClicked(juce::Button* button)
     if (button == syncTempoButton.get())
         updateTimeKnob(syncTempoButton->isBeingClickedByUser() ? TimeChange::timeForNewMode : TimeChange::keepTime);
     else if (button == normalButton.get())
-        setChoice("syncMode", SyncMode::normal);
+        setChoice(VelaParameters::id(Id::syncMode), SyncMode::normal);
     else if (button == dottedButton.get())
-        setChoice("syncMode", SyncMode::dotted);
+        setChoice(VelaParameters::id(Id::syncMode), SyncMode::dotted);
     else if (button == tripletButton.get())
-        setChoice("syncMode", SyncMode::triplet);
+        setChoice(VelaParameters::id(Id::syncMode), SyncMode::triplet);
     else if (button == preButton.get())
-        setChoice("modRouting", ModRouting::pre);
+        setChoice(VelaParameters::id(Id::modRouting), ModRouting::pre);
     else if (button == postButton.get())
-        setChoice("modRouting", ModRouting::post);
+        setChoice(VelaParameters::id(Id::modRouting), ModRouting::post);
     else if (button == routingBypassButton.get())
-        setChoice("modRouting", ModRouting::bypass);
+        setChoice(VelaParameters::id(Id::modRouting), ModRouting::bypass);
     else if (button == makePresetButton.get())
         makeFactoryPreset();
     else if (button == loopButton.get())
     {
         // LOOP holds the feedback at its maximum without telling the host, and gives the old value back.
-        auto* feedback = valueTreeState.getParameter("feedback");
+        auto* feedback = valueTreeState.getParameter(VelaParameters::id(Id::feedback));
 
         if (loopButton->getToggleState())
         {
@@ -378,7 +380,7 @@ void MainComponent::mouseDown(const juce::MouseEvent&)
 
 void MainComponent::updateModRouting()
 {
-    const int index = choiceIndex("modRouting");
+    const int index = choiceIndex(VelaParameters::id(Id::modRouting));
     juce::TextButton* const row[] = { preButton.get(), postButton.get(), routingBypassButton.get() };
 
     for (int i = 0; i < 3; ++i)
@@ -387,9 +389,10 @@ void MainComponent::updateModRouting()
 
 void MainComponent::updateTimeKnob(TimeChange change)
 {
-    const bool synced = juce::roundToInt(LumJuceParameter::plainValue(valueTreeState, "syncTempo")) != 0;
-    const int modeIndex = choiceIndex("syncMode");
-    const float time = LumJuceParameter::plainValue(valueTreeState, "time");
+    const bool synced =
+        juce::roundToInt(LumJuceParameter::plainValue(valueTreeState, VelaParameters::id(Id::syncTempo))) != 0;
+    const int modeIndex = choiceIndex(VelaParameters::id(Id::syncMode));
+    const float time = LumJuceParameter::plainValue(valueTreeState, VelaParameters::id(Id::time));
     juce::TextButton* const row[] = { normalButton.get(), dottedButton.get(), tripletButton.get() };
 
     timeSlider->showTime(synced, time);

@@ -19,20 +19,17 @@ VelaAudioProcessor::VelaAudioProcessor()
       diagnosticsWriter(std::make_unique<DiagnosticsWriter>(delayEngine->diagnostics)),
       ownTempo(wrapperType == wrapperType_Standalone ? std::make_unique<StandaloneTempo>(getName()) : nullptr)
 {
-    for (const auto& member : VelaParameters::engineMembers())
-        engineInputs.push_back({ &parameter(member.id), member.store });
+    for (const auto& row : VelaParameters::rows())
+    {
+        auto* parameter = dynamic_cast<juce::AudioParameterFloat*>(valueTreeState.getParameter(row.id));
+        jassert(parameter != nullptr);
+        engineInputs.push_back({ parameter, &row });
+    }
 
     factoryPresets = velaFactoryPresets();
     addListener(this);
     // Here, on the thread that makes the plug-in: a host's first program change may come from its audio thread.
     refreshPrograms();
-}
-
-const juce::AudioParameterFloat& VelaAudioProcessor::parameter(const char* id) const
-{
-    auto* found = dynamic_cast<juce::AudioParameterFloat*>(valueTreeState.getParameter(id));
-    jassert(found != nullptr);
-    return *found;
 }
 
 VelaAudioProcessor::~VelaAudioProcessor()
@@ -90,7 +87,7 @@ void VelaAudioProcessor::copyParametersToEngine()
         if (input.stored && bits == input.storedBits)
             continue;
 
-        input.store(*delayEngine, raw);
+        input.row->storeInEngine(*delayEngine, raw);
         input.stored = true;
         input.storedBits = bits;
     }
@@ -124,14 +121,14 @@ void VelaAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::Mi
 
 VelaTail::Settings VelaAudioProcessor::tailSettings(float bpm) const
 {
-    // Hosts ask from any thread: the values are atomics, and the tree's lookups neither allocate nor lock.
-    auto raw = [this](const char* id) { return parameter(id).get(); };
+    // Hosts ask from any thread: the parameters' values are atomics.
+    VelaTail::Settings settings {};
+    settings.bpm = bpm;
+    for (const auto& input : engineInputs)
+        if (input.row->storeInTail != nullptr)
+            input.row->storeInTail(settings, input.parameter->get());
 
-    using namespace VelaParameters;
-    return { asIs(raw("time")),        percent(raw("feedback")), percent(raw("spread")),
-             isOn(raw("syncTempo")),   choice<LumDigiDelay::SyncMode>(raw("syncMode")), bpm,
-             whole(raw("modType")),    percent(raw("modFeedback")), asIs(raw("lowpass")),
-             asIs(raw("highpass")) };
+    return settings;
 }
 
 double VelaAudioProcessor::getTailLengthSeconds() const

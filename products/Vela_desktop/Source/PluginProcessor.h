@@ -3,6 +3,7 @@
 #include "DiagnosticsWriter.h"
 #include "LumJuceAudioProcessor.h"
 #include "StandaloneTempo.h"
+#include "VelaParameters.h"
 #include "VelaTail.h"
 
 #include <atomic>
@@ -46,18 +47,17 @@ public:
 
 private:
     void copyParametersToEngine();
-    const juce::AudioParameterFloat& parameter(const char* id) const;
     float hostTempo();
 
     LumDigiDelay* delayEngine;
     std::unique_ptr<DiagnosticsWriter> diagnosticsWriter;
 
-    // A parameter's raw value and how it reaches the engine, looked up once so that blocks do no lookups; and
-    // the raw value last stored there, bit for bit.
+    // A parameter and its row (how it reaches the engine and the tail), looked up once so that blocks do no
+    // lookups; and the raw value last stored in the engine, bit for bit.
     struct EngineInput
     {
         const juce::AudioParameterFloat* parameter;
-        void (*store)(LumDigiDelay& engine, float rawValue);
+        const VelaParameters::Row* row;
         bool stored = false;
         uint32_t storedBits = 0;
     };

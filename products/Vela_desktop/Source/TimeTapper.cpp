@@ -1,6 +1,5 @@
 #include "TimeTapper.h"
 
-#include "LumJuceParameter.h"
 #include "OfferedTimes.h"
 #include "effects/LumDigiDelay.h"
 #include "PluginProcessor.h"
@@ -40,8 +39,8 @@ TimeTapper::TimeTapper(VelaAudioProcessor& processorToUse)
 std::optional<float> TimeTapper::tap(double timeMs)
 {
     const auto interval = taps.tap(timeMs);
-    auto raw = [this](const char* id) { return LumJuceParameter::plainValue(processor.valueTreeState, id); };
-    const bool synced = VelaParameters::isOn(raw("syncTempo"));
+    const auto settings = processor.tailSettings(processor.syncedTempo());
+    const bool synced = settings.syncTempo;
 
     if (auto* appTempo = processor.standaloneTempo(); synced && appTempo != nullptr)
     {
@@ -52,15 +51,14 @@ std::optional<float> TimeTapper::tap(double timeMs)
 
     if (interval.has_value())
     {
-        const auto mode = VelaParameters::choice<LumDigiDelay::SyncMode>(raw("syncMode"));
-        setTime(synced ? closestNote(*interval, processor.syncedTempo(), mode) : freeTime(*interval));
+        setTime(synced ? closestNote(*interval, settings.bpm, settings.syncMode) : freeTime(*interval));
     }
     return std::nullopt;
 }
 
 void TimeTapper::setTime(float value)
 {
-    auto* time = processor.valueTreeState.getParameter("time");
+    auto* time = processor.valueTreeState.getParameter(VelaParameters::id(VelaParameters::Id::time));
     time->beginChangeGesture();
     time->setValueNotifyingHost(time->convertTo0to1(value));
     time->endChangeGesture();

@@ -4,37 +4,40 @@
 #include "effects/LumDigiDelay.h"
 
 #include <iterator>
+#include <memory>
 
 namespace VelaParameters
 {
 namespace
 {
-using Parameter = LumJuceParameter;
 using Attributes = juce::AudioProcessorValueTreeStateParameterAttributes;
 
 constexpr int parameterVersion = 1;
 
-std::unique_ptr<Parameter> numeric(const char* id, const char* name, juce::NormalisableRange<float> range,
-                                   float defaultValue)
+std::unique_ptr<LumJuceParameter> parameter(const Row& row)
 {
-    return std::make_unique<Parameter>(juce::ParameterID { id, parameterVersion }, name, range, defaultValue,
-                                       Attributes().withLabel({}));
+    auto attributes = Attributes().withLabel({});
+
+    // Discrete, and a switch where the list is Off/On, so that hosts offer a list or a toggle.
+    if (row.isList())
+    {
+        const auto& list = row.choices();
+        attributes = attributes.withDiscrete(true)
+                         .withBoolean(row.isSwitch())
+                         .withStringFromValueFunction([&list](float v, int) { return choiceText(list, v); })
+                         .withValueFromStringFunction([&list](const juce::String& t) { return choiceValue(list, t); });
+    }
+
+    return std::make_unique<LumJuceParameter>(juce::ParameterID { row.id, parameterVersion }, row.name,
+                                              juce::NormalisableRange<float>(row.start, row.end, row.interval,
+                                                                             row.skew),
+                                              row.defaultValue, attributes);
 }
 
-std::unique_ptr<Parameter> choice(const char* id, const char* name, const juce::StringArray& list)
+template <auto member, auto convert, typename Target>
+void store(Target& target, float rawValue)
 {
-    // Discrete, and a switch where the list is Off/On, so that hosts offer a list or a toggle; the range stays
-    // 0..n-1 so that normalised automation and saved values mean what they always did.
-    const auto attributes = Attributes()
-                                .withLabel({})
-                                .withDiscrete(true)
-                                .withBoolean(&list == &switchNames())
-                                .withStringFromValueFunction([&list](float v, int) { return choiceText(list, v); })
-                                .withValueFromStringFunction([&list](const juce::String& t) { return choiceValue(list, t); });
-
-    const auto last = static_cast<float>(list.size() - 1);
-    return std::make_unique<Parameter>(juce::ParameterID { id, parameterVersion }, name,
-                                       juce::NormalisableRange<float>(0.0f, last, 1.0f, 1.0f), 0.0f, attributes);
+    target.*member = convert(rawValue);
 }
 } // namespace
 
@@ -74,25 +77,52 @@ float choiceValue(const juce::StringArray& list, const juce::String& text)
     return static_cast<float>(list.indexOf(text, false));
 }
 
+// The member's name is the parameter's id; a list's range is 0..n-1 in whole steps.
+#define VELA_TAIL_STORE_inTail(member, convert) store<&VelaTail::Settings::member, convert>
+#define VELA_TAIL_STORE_notInTail(member, convert) nullptr
+#define VELA_NUMBER_ROW(member, name, start, end, interval, skew, defaultValue, unit, convert, tail)                \
+    Row { #member, name, start, end, interval, skew, defaultValue, unit, nullptr,                                  \
+          store<&LumDigiDelay::member, convert>, VELA_TAIL_STORE_##tail(member, convert) },
+#define VELA_LIST_ROW(member, name, texts, defaultEntry, convert, tail)                                            \
+    Row { #member, name, 0.0f, static_cast<float>(texts().size() - 1), 1.0f, 1.0f, defaultEntry, "", &texts,     \
+          store<&LumDigiDelay::member, convert>, VELA_TAIL_STORE_##tail(member, convert) },
+
+const std::vector<Row>& rows()
+{
+    static const std::vector<Row> table { VELA_PARAMETERS(VELA_NUMBER_ROW, VELA_LIST_ROW) };
+    return table;
+}
+
+#undef VELA_TAIL_STORE_inTail
+#undef VELA_TAIL_STORE_notInTail
+#undef VELA_NUMBER_ROW
+#undef VELA_LIST_ROW
+
+const Row& row(Id parameter)
+{
+    return rows()[static_cast<size_t>(parameter)];
+}
+
+const char* id(Id parameter)
+{
+    return row(parameter).id;
+}
+
+const Row* find(juce::StringRef id)
+{
+    for (const auto& row : rows())
+        if (id == juce::StringRef(row.id))
+            return &row;
+
+    return nullptr;
+}
+
 juce::AudioProcessorValueTreeState::ParameterLayout createLayout()
 {
-    using Range = juce::NormalisableRange<float>;
-
     juce::AudioProcessorValueTreeState::ParameterLayout layout;
-    layout.add(numeric("time", "Time", Range(0.0f, 2000.0f, 1.0f, 1.0f), 250.0f),
-               numeric("feedback", "Feedback", Range(0.0f, 100.0f, 1.0f, 1.0f), 50.0f),
-               numeric("spread", "Spread", Range(0.0f, 100.0f, 1.0f, 1.0f), 0.0f),
-               numeric("lowpass", "Lowpass", Range(10.0f, 20000.0f, 0.1f, 0.5f), 15000.0f),
-               numeric("highpass", "Highpass", Range(10.0f, 20000.0f, 0.1f, 0.5f), 10.0f),
-               numeric("mix", "Mix", Range(0.0f, 100.0f, 1.0f, 1.0f), 50.0f),
-               numeric("modAmount", "Mod Amount", Range(0.0f, 100.0f, 1.0f, 1.0f), 50.0f),
-               numeric("modFreq", "Mod Freq", Range(0.0f, 5.0f, 0.01f, 0.5f), 0.25f),
-               numeric("modFeedback", "Mod Feedback", Range(0.0f, 100.0f, 1.0f, 1.0f), 50.0f),
-               choice("modType", "Mod Type", modTypeNames()),
-               choice("modRouting", "Mod Routing", modRoutingNames()),
-               choice("syncTempo", "Tempo Sync", switchNames()),
-               choice("syncMode", "Sync Mode", syncModeNames()),
-               choice("bypassDelay", "Bypass Delay", switchNames()));
+    for (const auto& row : rows())
+        layout.add(parameter(row));
+
     return layout;
 }
 
@@ -115,39 +145,4 @@ bool isOn(float rawValue)
 {
     return rawValue != 0.0f;
 }
-
-namespace
-{
-template <auto member, auto convert>
-void store(LumDigiDelay& engine, float rawValue)
-{
-    engine.*member = convert(rawValue);
-}
-} // namespace
-
-// The member's name is the parameter's id.
-#define VELA_ENGINE_MEMBER(member, convert) EngineMember { #member, store<&LumDigiDelay::member, convert> }
-
-const std::vector<EngineMember>& engineMembers()
-{
-    static const std::vector<EngineMember> members {
-        VELA_ENGINE_MEMBER(time, asIs),
-        VELA_ENGINE_MEMBER(feedback, percent),
-        VELA_ENGINE_MEMBER(spread, percent),
-        VELA_ENGINE_MEMBER(lowpass, asIs),
-        VELA_ENGINE_MEMBER(highpass, asIs),
-        VELA_ENGINE_MEMBER(mix, percent),
-        VELA_ENGINE_MEMBER(modAmount, percent),
-        VELA_ENGINE_MEMBER(modFreq, asIs),
-        VELA_ENGINE_MEMBER(modFeedback, percent),
-        VELA_ENGINE_MEMBER(modType, whole),
-        VELA_ENGINE_MEMBER(modRouting, choice<LumDigiDelay::ModRouting>),
-        VELA_ENGINE_MEMBER(syncTempo, isOn),
-        VELA_ENGINE_MEMBER(syncMode, choice<LumDigiDelay::SyncMode>),
-        VELA_ENGINE_MEMBER(bypassDelay, isOn),
-    };
-    return members;
-}
-
-#undef VELA_ENGINE_MEMBER
 } // namespace VelaParameters

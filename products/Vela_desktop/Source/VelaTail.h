@@ -19,6 +19,10 @@ struct Settings
     float modFeedback;
     float lowpass;
     float highpass;
+    // What a renderer needs to know of the lines in play; the tail told to hosts counts both lines whatever
+    // they say, as a tail too long only costs a host silence.
+    LumDigiDelay::ModRouting modRouting;
+    bool bypassDelay;
 };
 
 // The longer of the two delay lines in seconds: free, or synced at the settings' tempo, with spread, as long as
