@@ -40,6 +40,8 @@ struct Settings
     bool syncTempo = false;
     SyncMode syncMode = SyncMode::normal;
     bool bypassDelay = false;
+    bool pingPong = false;
+    float duck = 0.0f;
 };
 
 void apply(const Settings& s, LumDigiDelay& engine)
@@ -58,6 +60,8 @@ void apply(const Settings& s, LumDigiDelay& engine)
     engine.syncTempo = s.syncTempo;
     engine.syncMode = s.syncMode;
     engine.bypassDelay = s.bypassDelay;
+    engine.pingPong = s.pingPong;
+    engine.duck = s.duck;
 }
 
 struct Case
@@ -188,6 +192,12 @@ std::vector<Case> cases()
         { "mix 1", with(defaults, [](Settings& s) { s.mix = 1.0f; }) },
         { "dark and thin", with(defaults, [](Settings& s) { s.lowpass = 300.0f; s.highpass = 2000.0f; }) },
         { "cutoffs at the top", with(defaults, [](Settings& s) { s.lowpass = 20000.0f; s.highpass = 20000.0f; }) },
+        { "ping-pong", with(defaults, [](Settings& s) { s.pingPong = true; s.feedback = 0.8f; s.spread = 0.4f; }) },
+        { "ping-pong, shortest delays", with(defaults, [](Settings& s) { s.pingPong = true; s.time = 0.0f; }) },
+        { "ping-pong, Delay type Post",
+          with(defaults, [](Settings& s) { s.pingPong = true; s.modType = delayType; s.modRouting = post; }) },
+        { "ducked", with(defaults, [](Settings& s) { s.duck = 1.0f; s.mix = 1.0f; }) },
+        { "ducked halfway, ping-pong", with(defaults, [](Settings& s) { s.duck = 0.5f; s.pingPong = true; }) },
     };
 
     for (float rate : { 48000.0f, 96000.0f })
@@ -209,6 +219,10 @@ std::vector<Case> cases()
     all.push_back({ "amount and cutoff change", defaults, 44100.0f, 100, 120.0f,
                     with(defaults, [](Settings& s) { s.modAmount = 1.0f; s.lowpass = 2000.0f; s.mix = 0.8f; }) });
     all.push_back({ "sync switched on", defaults, 44100.0f, 512, 140.0f, synced, 140.0f });
+    all.push_back({ "ping-pong and duck switched on", defaults, 44100.0f, 333, 120.0f,
+                    with(defaults, [](Settings& s) { s.pingPong = true; s.duck = 0.8f; s.time = 90.0f; }) });
+    all.push_back({ "duck switched off", with(defaults, [](Settings& s) { s.duck = 1.0f; }), 44100.0f, 0, 120.0f,
+                    defaults });
     for (int type : { chorus, vibrato, pan, phaser })
     {
         const Settings moving = with(defaults, [](Settings& s) { s.modFreq = 4.0f; s.modAmount = 1.0f; });

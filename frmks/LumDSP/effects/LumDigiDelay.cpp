@@ -50,6 +50,7 @@ LumDigiDelay::LumDigiDelay(float rate)
     lfoPhaseR = 0;
     smoothCoef = smoothingCoefficient(0.5f, rate);
     modSmoothCoef = smoothingCoefficient(0.25f, rate);
+    ducker.prepare(rate);
 
     smoothTimeL = time;
     smoothTimeR = time;
@@ -99,6 +100,8 @@ void LumDigiDelay::prepare(float rate, int maximumBlockSize)
     engineSampleRate = rate;
     reset();
     smoothersStartAtTargets = true;
+    ducker = LumDucker();
+    ducker.prepare(rate);
 
     // The coefficient cache is keyed on the cutoff alone; a new rate needs new coefficients.
     forceTPTCutoff(&lowpassL, lowpass, rate);
@@ -126,6 +129,7 @@ float LumDigiDelay::beginBlock(float tempo)
         targetDelayTimes(smoothTimeL, smoothTimeR);
         smoothFeedback = feedback;
         smoothModAmount = modAmount;
+        ducker.startAt(duck);
         smoothersStartAtTargets = false;
     }
 
@@ -167,6 +171,18 @@ void LumDigiDelay::doDelay(float inL, float inR, float* outL, float* outR)
         diagnostics.countNaNInput();
         inL = 0.0f;
         inR = 0.0f;
+    }
+
+    if (pingPong)
+    {
+        const float dL = limitedDelaySeconds(smoothTimeL, delayLineL) * engineSampleRate;
+        const float dR = limitedDelaySeconds(smoothTimeR, delayLineR) * engineSampleRate;
+        const float delayedL = readUniCombBack(delayLineL, dL);
+        const float delayedR = readUniCombBack(delayLineR, dR);
+        crossUniCombs(delayLineL, delayLineR, inL, inR, delayedL, delayedR, smoothFeedback, outL, outR);
+        *outL = std::tanh(*outL);
+        *outR = std::tanh(*outR);
+        return;
     }
 
     *outL = runUniComb(delayLineL, inL, limitedDelaySeconds(smoothTimeL, delayLineL), 0.0f, smoothFeedback, 1.0f,

@@ -5,6 +5,7 @@
 #include "../filters/LumTPTFilters.h"
 #include "../filters/LumUniComb.h"
 #include "LumDigiDelayDiagnostics.h"
+#include "LumDucker.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,6 +85,11 @@ public:
     bool bypassDelay;
     float lowpass;
     float highpass;
+    // Added after the first fourteen; at these defaults the engine computes exactly what it did without them.
+    // Ping-pong: the input summed to mono enters the left line, and each line's repeats enter the other one.
+    bool pingPong = false;
+    // How far the dry input ducks the wet signal, 0 to 1 (LumDucker).
+    float duck = 0.0f;
 
     float engineSampleRate;
 
@@ -139,6 +145,8 @@ public:
     bool smoothersStartAtTargets = true;
 
     LumDigiDelayDiagnostics diagnostics;
+
+    LumDucker ducker;
 
 protected:
     // How a modulation line weighs its input and its delayed signal (see runUniComb).

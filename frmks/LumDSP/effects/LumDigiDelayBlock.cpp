@@ -2,6 +2,7 @@
 #include "LumDigiDelayBlock.h"
 
 #include "../LumFlushDenormals.h"
+#include "../maths/LumFastMath.h"
 #include "LumDigiDelayLoops.h"
 #include "LumDigiDelaySteps.h"
 
@@ -49,7 +50,23 @@ void LumDigiDelayBlockPath::runChunk(LumDigiDelay& engine, const LumDigiDelayLoo
         runStage(engine, loops, engine.delayStage, chunk);
     runStage(engine, loops, engine.postModStage, chunk);
 
+    if (! engine.ducker.idle(engine.duck))
+        duckStage(engine, chunk);
     loops.mix(chunk, blockMix, outL, outR);
+}
+
+// Sample by sample, as the reference does: the ducker may fall idle within the stretch.
+void LumDigiDelayBlockPath::duckStage(LumDigiDelay& engine, Chunk& chunk)
+{
+    for (int n = 0; n < chunk.size; ++n)
+    {
+        if (engine.ducker.idle(engine.duck))
+            continue;
+
+        const float gain = engine.ducker.step(chunk.dryL[n], chunk.dryR[n], engine.duck);
+        chunk.wetL[n] *= gain;
+        chunk.wetR[n] *= gain;
+    }
 }
 
 void LumDigiDelayBlockPath::glide(LumDigiDelay& engine, Chunk& chunk, float targetL, float targetR)
@@ -103,6 +120,12 @@ void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, const LumDigiDelayL
 
     const float rate = engine.engineSampleRate;
     const LumDigiDelay::DelayLimits limits = engine.delayLimits(engine.delayLineL);
+    if (engine.pingPong)
+    {
+        pingPongLines(engine, chunk, rate, limits);
+        return;
+    }
+
     if (chunk.smoothersHold)
     {
         loops.runRingSteady(engine.delayLineL, chunk.wetL, LumDigiDelay::limitDelay(engine.smoothTimeL, limits) * rate,
@@ -114,6 +137,27 @@ void LumDigiDelayBlockPath::delayStage(LumDigiDelay& engine, const LumDigiDelayL
 
     runDelayLine(loops, engine.delayLineL, chunk.wetL, chunk.timeL, chunk.feedback, rate, limits, count);
     runDelayLine(loops, engine.delayLineR, chunk.wetR, chunk.timeR, chunk.feedback, rate, limits, count);
+}
+
+// The two lines crossed, one sample at a time: each sample's reads come before its writes, as in the
+// reference, whatever the delay.
+void LumDigiDelayBlockPath::pingPongLines(LumDigiDelay& engine, Chunk& chunk, float rate,
+                                          LumDigiDelay::DelayLimits limits)
+{
+    for (int n = 0; n < chunk.size; ++n)
+    {
+        const float timeL = chunk.smoothersHold ? engine.smoothTimeL : chunk.timeL[n];
+        const float timeR = chunk.smoothersHold ? engine.smoothTimeR : chunk.timeR[n];
+        const float feedback = chunk.smoothersHold ? engine.smoothFeedback : chunk.feedback[n];
+        const float delayedL = readUniCombBack(engine.delayLineL, LumDigiDelay::limitDelay(timeL, limits) * rate);
+        const float delayedR = readUniCombBack(engine.delayLineR, LumDigiDelay::limitDelay(timeR, limits) * rate);
+        float throughL = 0.0f;
+        float throughR = 0.0f;
+        crossUniCombs(engine.delayLineL, engine.delayLineR, chunk.wetL[n], chunk.wetR[n], delayedL, delayedR,
+                      feedback, &throughL, &throughR);
+        chunk.wetL[n] = fastTanh(throughL);
+        chunk.wetR[n] = fastTanh(throughR);
+    }
 }
 
 // An echo line over a stretch where the smoothers glide; a steady delay still reads consecutive slots.

@@ -50,6 +50,8 @@ private:
     static void delayStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk);
     static void runDelayLine(const LumDigiDelayLoops& loops, UniComb* ring, float* samples, const float* seconds,
                              const float* feedback, float rate, LumDigiDelay::DelayLimits limits, int count);
+    static void pingPongLines(LumDigiDelay& engine, Chunk& chunk, float rate, LumDigiDelay::DelayLimits limits);
     static void filterStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk);
+    static void duckStage(LumDigiDelay& engine, Chunk& chunk);
     static void modStage(LumDigiDelay& engine, const LumDigiDelayLoops& loops, Chunk& chunk);
 };

@@ -42,6 +42,13 @@ void LumDigiDelayReference::runEffect(const float* inL, const float* inR, float*
             wetR = 0.0f;
         }
 
+        if (! ducker.idle(duck))
+        {
+            const float gain = ducker.step(dryL, dryR, duck);
+            wetL *= gain;
+            wetR *= gain;
+        }
+
         outL[n] = (1.0f - blockMix) * dryL + blockMix * wetL;
         outR[n] = (1.0f - blockMix) * dryR + blockMix * wetR;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../LumAlwaysInline.h"
+#include "../filters/LumUniComb.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,4 +44,17 @@ LUM_ALWAYS_INLINE float lfoAngle(uint32_t phase)
 {
     constexpr float radiansPerStep = 1.46291807926716e-09f; // 2 pi / 2^32
     return static_cast<float>(static_cast<int32_t>(phase)) * radiansPerStep;
+}
+
+// Ping-pong's two lines for one sample, from what each reads: the input summed to mono enters the left line, and
+// each line's repeats enter the other one at the feedback. Gives what goes through each line's tanh.
+LUM_ALWAYS_INLINE void crossUniCombs(UniComb* left, UniComb* right, float inL, float inR, float delayedL,
+                                     float delayedR, float feedback, float* outL, float* outR)
+{
+    const float wL = uniCombInput(0.5f * (inL + inR), delayedR, feedback);
+    const float wR = uniCombInput(0.0f, delayedL, feedback);
+    writeUniComb(left, wL);
+    writeUniComb(right, wR);
+    *outL = uniCombOutput(delayedL, wL, 0.0f, 1.0f);
+    *outR = uniCombOutput(delayedR, wR, 0.0f, 1.0f);
 }
