@@ -7,7 +7,7 @@ namespace Artwork
 {
 juce::Image background(int scale)
 {
-    juce::Image image(juce::Image::ARGB, PanelLayout::width * scale, PanelLayout::height * scale, true);
+    juce::Image image(juce::Image::ARGB, PanelTable::width * scale, PanelTable::height * scale, true);
     juce::Graphics g(image);
     g.addTransform(juce::AffineTransform::scale((float) scale));
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "PanelTable.h"
+
 #include <juce_graphics/juce_graphics.h>
 
 // The artwork's colours. The accents are the knobs' own value-ring hues, at full strength.
 namespace ArtworkPalette
 {
-inline const juce::Colour teal { 0xff16e4d4 };
-inline const juce::Colour magenta { 0xffe416b9 };
+inline const juce::Colour teal = juce::Colour(PanelTable::delayKnobColour).withAlpha(1.0f);
+inline const juce::Colour magenta = juce::Colour(PanelTable::modKnobColour).withAlpha(1.0f);
 
 inline const juce::Colour bodyTop { 0xff323d43 };
 inline const juce::Colour bodyBottom { 0xff232b30 };

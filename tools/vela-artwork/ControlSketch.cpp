@@ -1,11 +1,13 @@
 #include "ControlSketch.h"
-#include "ArtworkPalette.h"
 #include "ArtworkText.h"
+#include "effects/LumDigiDelay.h"
+
+#include <type_traits>
+#include <variant>
 
 namespace
 {
 using namespace juce;
-using Kind = PanelLayout::Control::Kind;
 
 void sketchKnob(Graphics& g, Rectangle<float> bounds, Colour fill)
 {
@@ -29,7 +31,8 @@ void sketchKnob(Graphics& g, Rectangle<float> bounds, Colour fill)
     g.strokePath(rim, PathStrokeType(1.0f));
 }
 
-void sketchText(Graphics& g, Rectangle<float> area, const char* text, float height, Colour colour, Justification placement)
+void sketchText(Graphics& g, Rectangle<float> area, const String& text, float height, Colour colour,
+                Justification placement)
 {
     g.setFont(ArtworkText::font(height));
     g.setColour(colour);
@@ -59,28 +62,36 @@ void sketchComboBox(Graphics& g, Rectangle<float> bounds, const char* text)
     g.fillPath(path);
 }
 
-void sketchCaption(Graphics& g, Rectangle<float> bounds, const char* text)
+void sketchCaption(Graphics& g, Rectangle<float> bounds, const char* text, const PanelTable::CaptionStyle& style)
 {
-    const String caption(text);
-    const auto isPreset = caption == "PRESET";
-    const auto placement = isPreset ? Justification::centredRight
-                         : caption == "MOD TYPE" ? Justification::centredLeft
-                                                 : Justification::centred;
-    // Labels keep a border of 1 x 5 pixels inside their bounds.
-    sketchText(g, bounds.reduced(5.0f, 1.0f), text, jmin(10.0f, bounds.getHeight() * 0.8f),
-               Colour(isPreset ? 0xffc4c4c4 : 0xffababab), placement);
+    // Labels keep a border of 1 x 5 pixels inside their bounds; a caption's empty lines below its text fall
+    // outside them.
+    sketchText(g, bounds.reduced(5.0f, 1.0f), String(text).trimEnd(), jmin(10.0f, bounds.getHeight() * 0.8f),
+               Colour(style.textColour), Justification(style.justification));
+}
+
+// A box shows its text for no choice; the mode box, which has none, its first mode.
+const char* shownText(const PanelTable::BoxStyle& style)
+{
+    return *style.textWhenNothingSelected != 0 ? style.textWhenNothingSelected : LumDigiDelay::modTypeNames[0];
 }
 } // namespace
 
-void sketchControl(Graphics& g, const PanelLayout::Control& control)
+void sketchControl(Graphics& g, const PanelTable::Row& row)
 {
-    const auto bounds = control.bounds.toFloat();
-    switch (control.kind)
-    {
-        case Kind::tealKnob: sketchKnob(g, bounds, ArtworkPalette::teal); break;
-        case Kind::magentaKnob: sketchKnob(g, bounds, ArtworkPalette::magenta); break;
-        case Kind::caption: sketchCaption(g, bounds, control.text); break;
-        case Kind::button: sketchButton(g, bounds, control.text); break;
-        case Kind::comboBox: sketchComboBox(g, bounds, control.text); break;
-    }
+    const auto bounds = row.bounds.toFloat();
+    std::visit(
+        [&](const auto& style)
+        {
+            using Style = std::decay_t<decltype(style)>;
+            if constexpr (std::is_same_v<Style, PanelTable::KnobStyle>)
+                sketchKnob(g, bounds, Colour(style.fill));
+            else if constexpr (std::is_same_v<Style, PanelTable::CaptionStyle>)
+                sketchCaption(g, bounds, row.text, style);
+            else if constexpr (std::is_same_v<Style, PanelTable::ButtonStyle>)
+                sketchButton(g, bounds, row.text);
+            else
+                sketchComboBox(g, bounds, shownText(style));
+        },
+        row.style);
 }

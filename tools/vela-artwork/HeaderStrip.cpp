@@ -15,7 +15,7 @@ constexpr float centreLine = 23.0f;
 
 void paintStrip(Graphics& g)
 {
-    const auto width = (float) PanelLayout::width;
+    const auto width = (float) PanelTable::width;
     g.setGradientFill(ColourGradient::vertical(ArtworkPalette::headerTop, 0.0f, ArtworkPalette::headerBottom, stripBottom));
     g.fillRect(0.0f, 0.0f, width, stripBottom);
     g.setColour(Colours::white.withAlpha(0.06f));
@@ -55,7 +55,7 @@ void paintMark(Graphics& g, Rectangle<float> area)
 // A recessed display under the preset selector.
 void paintPresetWell(Graphics& g)
 {
-    const auto presetSelector = PanelLayout::presetSelector.toFloat();
+    const auto presetSelector = PanelLayout::boundsOf("presetSelector").toFloat();
     g.setColour(Colour(0xff0d1012));
     g.fillRect(presetSelector);
     g.setGradientFill(ColourGradient::vertical(Colours::black.withAlpha(0.5f), presetSelector.getY(),

@@ -11,7 +11,7 @@ using namespace juce;
 
 void paintGround(Graphics& g)
 {
-    const auto panel = Rectangle<float>(0.0f, 0.0f, (float) PanelLayout::width, (float) PanelLayout::height);
+    const auto panel = Rectangle<float>(0.0f, 0.0f, (float) PanelTable::width, (float) PanelTable::height);
     g.setGradientFill(ColourGradient::vertical(ArtworkPalette::bodyTop, 0.0f, ArtworkPalette::bodyBottom, panel.getBottom()));
     g.fillRect(panel);
 
@@ -32,7 +32,7 @@ void paintGround(Graphics& g)
 // An engraved line one panel pixel high: a dark half over a light half, fading out towards both sides.
 void paintRule(Graphics& g, float row)
 {
-    const auto width = (float) PanelLayout::width;
+    const auto width = (float) PanelTable::width;
     const auto fade = [&](Colour colour)
     {
         ColourGradient gradient(colour.withAlpha(0.0f), 0.0f, row, colour.withAlpha(0.0f), width, row, false);

@@ -1,22 +1,19 @@
 #pragma once
 
-#include <juce_graphics/juce_graphics.h>
+#include "PanelTable.h"
 
 #include <vector>
 
-// Where the editor puts things on its 500 x 400 panel, in panel pixels: the picture has to fit around them.
+// What the picture has to fit around on the editor's panel, in panel pixels. The controls themselves are the
+// panel table's rows (products/Vela_desktop/Source/PanelTable.inc).
 namespace PanelLayout
 {
-constexpr int width = 500;
-constexpr int height = 400;
 // The editor draws the picture at half size up to twice the panel's size on screen (the 200 % zoom), and
 // the larger one beyond that (200 % zoom on a host or desktop that scales as well).
 constexpr int pictureScale = 2;
 constexpr int largePictureScale = 4;
 
 constexpr int headerBottom = 46;
-// The header's preset selector draws only an outline and its text, so the picture gives it a ground.
-inline const juce::Rectangle<int> presetSelector { 176, 11, 152, 24 };
 // The rows that the section boundaries run along.
 constexpr int ruleRows[] = { 139, 243, 295 };
 
@@ -30,22 +27,9 @@ struct Section
 
 const std::vector<Section>& sections();
 
-struct Control
-{
-    enum class Kind { tealKnob, magentaKnob, caption, button, comboBox };
+// The bounds of the control of that name.
+juce::Rectangle<int> boundsOf(const char* name);
 
-    Kind kind;
-    juce::Rectangle<int> bounds;
-    const char* text;
-    // Which dark box the control sits in, 1 to 3; 0 for none.
-    int box = 0;
-};
-
-// Every visible control; the hidden Make Factory Preset button is left out.
-const std::vector<Control>& controls();
-
-constexpr int boxCount = 3;
-
-// The dark boxes, each framing its controls with a small margin.
+// The dark boxes in the order of PanelTable::Box, each framing its controls with a small margin.
 std::vector<juce::Rectangle<float>> groupBoxes();
 } // namespace PanelLayout

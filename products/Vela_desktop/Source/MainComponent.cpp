@@ -1,6 +1,7 @@
 #include "MainComponent.h"
 
 #include "LumJuceParameter.h"
+#include "PanelTable.h"
 #include "PluginProcessor.h"
 #include "TapCaption.h"
 #include "VelaParameters.h"
@@ -21,52 +22,15 @@ using ModRouting = LumDigiDelay::ModRouting;
 using SyncMode = LumDigiDelay::SyncMode;
 using VelaParameters::Id;
 
-constexpr juce::uint32 delayKnobColour = 0x7f16e4d4;
-constexpr juce::uint32 modKnobColour = 0x7fe416b9;
-constexpr int syncModeGroup = 1;
-constexpr int routingGroup = 2;
-constexpr int left = juce::Button::ConnectedOnLeft, right = juce::Button::ConnectedOnRight;
+using PanelTable::BoxStyle;
+using PanelTable::ButtonStyle;
+using PanelTable::CaptionStyle;
+using PanelTable::KnobStyle;
 
-struct ButtonColours
-{
-    juce::uint32 on;
-    juce::uint32 textOff;
-    juce::uint32 textOn;
-};
-
-constexpr ButtonColours cyanButton { 0xff44ffe9, 0xffcbcbcb, 0xff272727 };
-constexpr ButtonColours syncModeButton { 0xff44ffe9, 0xffcbcbcb, 0xff232323 };
-constexpr ButtonColours routingButton { 0x7fe416b9, 0xffdadada, 0xffcdcdcd };
-
-// The knob's range until binding gives it the parameter's.
-struct KnobStyle
-{
-    double maximum;
-    double interval;
-    juce::uint32 fill;
-    const char* suffix;
-};
-
-struct CaptionStyle
-{
-    float height;
-    int justification = juce::Justification::centred;
-    juce::uint32 textColour = 0xffababab;
-    juce::uint32 editorTextColour = 0xff000000;
-};
-
-struct ButtonStyle
-{
-    int connectedEdges;
-    int radioGroup;
-    ButtonColours colours;
-    bool listened = true;
-};
-
-struct BoxStyle
-{
-    const char* textWhenNothingSelected;
-};
+// The table's plain edge flags are the ones juce::Button takes.
+static_assert(PanelTable::left == juce::Button::ConnectedOnLeft && PanelTable::right == juce::Button::ConnectedOnRight
+              && PanelTable::top == juce::Button::ConnectedOnTop
+              && PanelTable::bottom == juce::Button::ConnectedOnBottom);
 
 void setUp(juce::Slider& knob, const KnobStyle& style, MainComponent& panel)
 {
@@ -111,9 +75,8 @@ void setUp(juce::ComboBox& box, const BoxStyle& style, MainComponent& panel)
 }
 } // namespace
 
-// One control of the panel, in creation order (its child, painting and binding order). A control whose name is
-// a parameter id (ignoring case) is bound to that parameter; captions and buttons show their text.
-struct MainComponent::ControlRow
+// A row of the panel table with the member the editor creates it into.
+struct MainComponent::ControlRow : PanelTable::Row
 {
     using Member = std::variant<std::unique_ptr<TimeSlider> MainComponent::*,
                                 std::unique_ptr<juce::Slider> MainComponent::*,
@@ -125,59 +88,15 @@ struct MainComponent::ControlRow
                                 std::unique_ptr<LumJucePresetSelector> MainComponent::*>;
 
     Member member;
-    const char* name;
-    const char* text;
-    juce::Rectangle<int> bounds;
-    std::variant<KnobStyle, CaptionStyle, ButtonStyle, BoxStyle> style;
 };
 
 const std::vector<MainComponent::ControlRow>& MainComponent::controlRows()
 {
-    using M = MainComponent;
+    using namespace PanelTable;
     static const std::vector<ControlRow> rows {
-        { &M::timeSlider, "time", "", { 217, 147, 80, 80 }, KnobStyle { 2.0, 0.01, delayKnobColour, "ms" } },
-        { &M::feedbackSlider, "Feedback", "", { 113, 155, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "%" } },
-        { &M::modAmountSlider, "modAmount", "", { 222, 312, 60, 60 }, KnobStyle { 1.0, 0.01, modKnobColour, "%" } },
-        { &M::mixSlider, "Mix", "", { 329, 55, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "%" } },
-        { &M::modFreqSlider, "modFreq", "", { 310, 310, 60, 60 }, KnobStyle { 20.0, 0.001, modKnobColour, "hz" } },
-        { &M::timeLabel, "new label", "TIME", { 233, 221, 48, 18 }, CaptionStyle { 13.0f } },
-        { &M::feedbackLabel, "new label", "FEEDBACK", { 97, 211, 88, 24 }, CaptionStyle { 13.0f } },
-        { &M::modAmountLabel, "new label", "MOD AMOUNT\n\n\n", { 205, 368, 96, 24 }, CaptionStyle { 13.0f } },
-        { &M::mixLabel, "new label", "MIX", { 337, 111, 48, 24 }, CaptionStyle { 13.0f } },
-        { &M::modFreqLabel, "new label", "MOD FREQ\n", { 304, 367, 69, 24 }, CaptionStyle { 13.0f } },
-        { &M::syncTempoButton, "syncTempo", "BPM SYNC", { 76, 261, 80, 16 }, ButtonStyle { 0, 0, cyanButton } },
-        { &M::spreadSlider, "Spread", "", { 341, 155, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "%" } },
-        { &M::spreadLabel, "new label", "SPREAD", { 326, 211, 88, 24 }, CaptionStyle { 13.0f } },
-        { &M::modFeedbackSlider, "modFeedback", "", { 398, 310, 60, 60 },
-          KnobStyle { 20.0, 0.001, modKnobColour, "%" } },
-        { &M::modFeedbackLabel, "new label", "MOD FEEDBACK\n", { 381, 368, 96, 24 }, CaptionStyle { 13.0f } },
-        { &M::highpassSlider, "highpass", "", { 121, 55, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "hz" } },
-        { &M::highpassLabel, "new label", "HIGHPASS", { 120, 110, 64, 24 }, CaptionStyle { 13.0f } },
-        { &M::lowpassSlider, "lowpass", "", { 225, 55, 60, 60 }, KnobStyle { 1.0, 0.01, delayKnobColour, "hz" } },
-        { &M::lowpassLabel, "new label", "LOWPASS", { 217, 110, 72, 24 }, CaptionStyle { 13.0f } },
-        { &M::normalButton, "new button", "NORMAL", { 180, 261, 80, 16 },
-          ButtonStyle { right, syncModeGroup, syncModeButton } },
-        { &M::dottedButton, "new button", "DOTTED", { 264, 261, 80, 16 },
-          ButtonStyle { left | right, syncModeGroup, syncModeButton } },
-        { &M::tripletButton, "new button", "TRIPPLET", { 347, 261, 80, 16 },
-          ButtonStyle { left, syncModeGroup, syncModeButton } },
-        { &M::preButton, "new button", "PRE", { 75, 359, 40, 16 }, ButtonStyle { right, routingGroup, routingButton } },
-        { &M::postButton, "new button", "POST", { 115, 359, 40, 16 },
-          ButtonStyle { left | right, routingGroup, routingButton } },
-        { &M::modTypeBox, "modType", "", { 79, 324, 112, 24 }, BoxStyle { "" } },
-        { &M::routingBypassButton, "new button", "BYPASS", { 155, 359, 40, 16 },
-          ButtonStyle { left, routingGroup, routingButton } },
-        { &M::modTypeLabel, "new label", "MOD TYPE\n\n\n", { 75, 303, 96, 16 },
-          CaptionStyle { 11.0f, juce::Justification::centredLeft } },
-        { &M::makePresetButton, "makePreset", "Make Factory Preset", { 401, 76, 84, 16 },
-          ButtonStyle { 0, 0, cyanButton } },
-        { &M::bypassDelayButton, "bypassDelay", "BYPASS", { 432, 175, 37, 16 },
-          ButtonStyle { juce::Button::ConnectedOnBottom, 0, cyanButton, false } },
-        { &M::loopButton, "loop", "LOOP", { 432, 195, 37, 16 },
-          ButtonStyle { juce::Button::ConnectedOnTop, 0, cyanButton } },
-        { &M::presetSelector, "presetSelector", "", { 176, 11, 152, 24 }, BoxStyle { "Init" } },
-        { &M::presetLabel, "new label", "PRESET\n", { 130, 20, 46, 8 },
-          CaptionStyle { 10.0f, juce::Justification::centredRight, 0xffc4c4c4, 0xffe2e2e2 } },
+#define VELA_PANEL_CONTROL(member, ...) ControlRow { { __VA_ARGS__ }, &MainComponent::member },
+#include "PanelTable.inc"
+#undef VELA_PANEL_CONTROL
     };
     return rows;
 }
@@ -210,7 +129,10 @@ void MainComponent::create(const ControlRow& row)
                 setUp(*slot, std::get<ButtonStyle>(row.style), *this);
             }
 
-            addAndMakeVisible(*slot);
+            if (row.visibility == PanelTable::Visibility::shown)
+                addAndMakeVisible(*slot);
+            else
+                addChildComponent(*slot);
         },
         row.member);
 }
@@ -227,7 +149,7 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
         create(row);
 
     backgroundImage = juce::ImageCache::getFromMemory(bg_png, bg_pngSize);
-    setSize(500, 400);
+    setSize(PanelTable::width, PanelTable::height);
 
     for (const char* type : LumDigiDelay::modTypeNames)
         modTypeBox->addItem(juce::translate(type), modTypeBox->getNumItems() + 1);
@@ -240,8 +162,6 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
                                   dottedButton.get(), tripletButton.get(), static_cast<juce::TextButton*>(syncTempoButton.get()),
                                   loopButton.get(), bypassDelayButton.get() })
         button->setClickingTogglesState(true);
-
-    makePresetButton->setVisible(false);
 
     updateModRouting();
 
@@ -415,7 +335,8 @@ void MainComponent::paint(juce::Graphics& g)
 {
     g.fillAll(juce::Colour(0xff323e44));
     const auto& picture = backgroundFor(g.getInternalContext().getPhysicalPixelScaleFactor());
-    g.drawImage(picture, 0, 0, 500, 400, 0, 0, picture.getWidth(), picture.getHeight(), false);
+    g.drawImage(picture, 0, 0, PanelTable::width, PanelTable::height, 0, 0, picture.getWidth(), picture.getHeight(),
+                false);
 }
 
 const juce::Image& MainComponent::backgroundFor(float physicalPixelScale)
