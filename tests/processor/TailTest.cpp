@@ -1,6 +1,7 @@
 // The tail hosts are told: long enough for every repeat to fall below -90 dB, and not much longer.
 #include "PluginProcessor.h"
 #include "TempoPlayHead.h"
+#include "VelaTail.h"
 #include "ChoiceValues.h"
 
 #include <gtest/gtest.h>
@@ -183,6 +184,31 @@ TEST_F(Tail, IsInfiniteWhenHostsCannotCountItsSamples)
 
     processor.prepareToPlay(384000.0, blockSize);
     EXPECT_TRUE(std::isinf(processor.getTailLengthSeconds()));
+}
+
+// The tail's delay line is the time the engine glides to: free or synced, with spread, at the host's tempo.
+TEST_F(Tail, DelayLineIsTheTimeTheEnginePlays)
+{
+    const std::pair<const char*, Settings> cases[] = {
+        { "free with spread", { { "time", 300.0f }, { "spread", 40.0f } } },
+        { "synced quarter, spread", { { "syncTempo", 1.0f }, { "time", 4.0f }, { "spread", 50.0f } } },
+        { "dotted eighth", { { "syncTempo", 1.0f }, { "syncMode", hostValue(SyncMode::dotted) }, { "time", 3.0f } } },
+        { "triplet sixteenth, spread",
+          { { "syncTempo", 1.0f }, { "syncMode", hostValue(SyncMode::triplet) }, { "time", 2.0f },
+            { "spread", 100.0f } } },
+        { "synced time above 8", { { "syncTempo", 1.0f }, { "time", 12.0f } } },
+    };
+
+    constexpr float bpm = 133.0f;
+    head.bpm = bpm;
+    for (const auto& [name, settings] : cases)
+    {
+        set(settings);
+        runSilence(3.0); // the smoothers reach their targets
+
+        const double tail = VelaTail::delayLineSeconds(processor.tailSettings(bpm));
+        EXPECT_NEAR(tail, processor.engine().smoothTimeL, 1e-6) << name;
+    }
 }
 
 TEST_F(Tail, SyncedTimeFollowsTheLastTempoTheHostGave)

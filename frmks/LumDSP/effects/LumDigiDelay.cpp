@@ -150,16 +150,16 @@ void LumDigiDelay::applyModRouting()
 
 void LumDigiDelay::targetDelayTimes(float& targetL, float& targetR) const
 {
-    const float spreadSeconds = 50.0f * spread / 1000.0f;
+    const float spreadSeconds = fullSpreadMilliseconds * spread / 1000.0f;
 
     if (! syncTempo)
     {
-        targetL = (time + 50.0f * spread) / 1000.0f;
-        targetR = (time - 50.0f * spread) / 1000.0f;
+        targetL = (time + fullSpreadMilliseconds * spread) / 1000.0f;
+        targetR = (time - fullSpreadMilliseconds * spread) / 1000.0f;
         return;
     }
 
-    const float length = noteUnitSeconds(60.0f / validBpm, syncMode) * std::pow(2.0f, syncedExponent(time));
+    const float length = syncedSeconds(time, validBpm, syncMode);
     targetL = length + spreadSeconds;
     targetR = length - spreadSeconds;
 }
@@ -205,16 +205,6 @@ void LumDigiDelay::doFilter(float inL, float inR, float* outL, float* outR)
     *outR = runTPT2(&lowpassR, 0, highR);
 }
 
-LumDigiDelay::LineShape LumDigiDelay::lineShape(int type)
-{
-    switch (type)
-    {
-        case vibrato: return { 0.001f, 0.003f };
-        case flanger: return { 0.001f, 0.002f };
-        default: return { 0.005f, 0.03f }; // Chorus
-    }
-}
-
 float LumDigiDelay::noteUnitSeconds(float beatSeconds, SyncMode mode)
 {
     switch (mode)
@@ -224,6 +214,11 @@ float LumDigiDelay::noteUnitSeconds(float beatSeconds, SyncMode mode)
         case SyncMode::triplet: return beatSeconds / 24.0f;
         default: return 0.0f;
     }
+}
+
+float LumDigiDelay::syncedSeconds(float time, float bpm, SyncMode mode)
+{
+    return noteUnitSeconds(60.0f / bpm, mode) * std::pow(2.0f, syncedExponent(time));
 }
 
 void LumDigiDelay::setModLineShape()

@@ -40,6 +40,10 @@ public:
 
     static constexpr float delayLineSeconds = 10.0f;
     static constexpr float modLineSeconds = 5.0f;
+    // At a spread of 1 the left line plays this much later than the time and the right one this much earlier.
+    static constexpr float fullSpreadMilliseconds = 50.0f;
+    // The bottom of the phaser's sweep: where its allpass delays longest.
+    static constexpr float lowestPhaserHz = 40.0f;
 
     // The base delay and the swing of the modulation lines, in seconds.
     struct LineShape
@@ -50,13 +54,18 @@ public:
 
     // The shape Chorus, Vibrato and Flanger give the modulation lines; the other types keep the last one, and a
     // new engine starts with the Chorus's.
-    static bool setsLineShape(int type) { return type == chorus || type == vibrato || type == flanger; }
-    static LineShape lineShape(int type);
+    static constexpr bool setsLineShape(int type) { return type == chorus || type == vibrato || type == flanger; }
+    static constexpr LineShape lineShape(int type);
+    // Of the shapes a type sets, the one that reads furthest back (centre plus depth): the furthest a type that
+    // keeps the last shape can read.
+    static constexpr LineShape longestLineShape();
 
     // The note exponent a synced time plays: times above 8 play as 1.
     static float syncedExponent(float time) { return time > 8.0f ? 1.0f : time; }
     // The synced note of exponent 0 in seconds, for a beat of beatSeconds: a 64th note, dotted or a triplet.
     static float noteUnitSeconds(float beatSeconds, SyncMode syncMode);
+    // The delay a synced time plays at bpm beats per minute, before spread: the note unit times 2^exponent.
+    static float syncedSeconds(float time, float bpm, SyncMode syncMode);
 
     explicit LumDigiDelay(float sampleRate);
     ~LumDigiDelay() override;
@@ -188,6 +197,28 @@ private:
     DelayLimits modLineLimits;
 };
 
+constexpr LumDigiDelay::LineShape LumDigiDelay::lineShape(int type)
+{
+    switch (type)
+    {
+        case vibrato: return { 0.001f, 0.003f };
+        case flanger: return { 0.001f, 0.002f };
+        default: return { 0.005f, 0.03f }; // Chorus
+    }
+}
+
+constexpr LumDigiDelay::LineShape LumDigiDelay::longestLineShape()
+{
+    LineShape longest = lineShape(chorus);
+    for (int type = chorus; type <= delayType; ++type)
+    {
+        const LineShape shape = lineShape(type);
+        if (setsLineShape(type) && shape.centre + shape.depth > longest.centre + longest.depth)
+            longest = shape;
+    }
+    return longest;
+}
+
 // Inline: the block loops call these once or twice per sample.
 LUM_ALWAYS_INLINE LumDigiDelay::DelayLimits LumDigiDelay::delayLimits(const UniComb* ring) const
 {
@@ -215,7 +246,7 @@ LUM_ALWAYS_INLINE float LumDigiDelay::modLineDelay(float m, float mainDelaySecon
 
 LUM_ALWAYS_INLINE float LumDigiDelay::phaserArgument(float amount, float lfoL) const
 {
-    const float frequency = 40.0f + 5000.0f * amount - 5000.0f * amount * lfoL;
+    const float frequency = lowestPhaserHz + 5000.0f * amount - 5000.0f * amount * lfoL;
     // The phaser's allpass turns unstable once its frequency reaches half the sample rate.
     constexpr float highestPhaserRatio = 0.49f;
     const float usable = std::min(frequency, highestPhaserRatio * engineSampleRate);

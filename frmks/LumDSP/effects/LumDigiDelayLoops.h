@@ -28,5 +28,16 @@ struct LumDigiDelayLoops
     void (*runPhaser)(LumDigiDelay& engine, Chunk& chunk, const float* amount, const float* lfoL);
 };
 
+// Whether every slot holds a loop, for each path's table to check as it compiles. The binding names a slot each:
+// a slot added to the struct but not here fails to compile.
+constexpr bool everySlotSet(const LumDigiDelayLoops& loops)
+{
+    const auto& [takeInput, mix, anyNaN, runRingStretch, runRingSteady, runFilters, fillLfo, modLineDelays, scale,
+                 runPhaser] = loops;
+    return takeInput != nullptr && mix != nullptr && anyNaN != nullptr && runRingStretch != nullptr
+           && runRingSteady != nullptr && runFilters != nullptr && fillLfo != nullptr && modLineDelays != nullptr
+           && scale != nullptr && runPhaser != nullptr;
+}
+
 // The table of the current vector path.
 const LumDigiDelayLoops& lumDigiDelayLoops();

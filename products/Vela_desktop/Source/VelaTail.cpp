@@ -13,9 +13,8 @@ namespace
 constexpr double silence = 3.1622776601683795e-5; // -90 dB
 constexpr double endlessLoopGain = 0.99;
 constexpr double lineInputGain = uniCombInputGain;
-// Spread lengthens one line by up to 50 ms.
-constexpr double fullSpreadSeconds = 0.05;
-constexpr double lowestPhaserHz = 40.0;
+// Spread lengthens one line by up to this much.
+constexpr double fullSpreadSeconds = LumDigiDelay::fullSpreadMilliseconds / 1000.0;
 
 // A recirculating delay: the longest time of one pass and the share of its level that each pass keeps.
 struct Loop
@@ -39,27 +38,27 @@ double loopSeconds(Loop loop, double firstLevel)
 }
 
 // A modulation line's longest read: its centre plus its depth.
-double longestRead(int modType)
+double longestRead(LumDigiDelay::LineShape shape)
 {
-    const LumDigiDelay::LineShape shape = LumDigiDelay::lineShape(modType);
     return static_cast<double>(shape.centre) + static_cast<double>(shape.depth);
 }
 
-// The modulation line of each type at its longest read. The Delay type keeps the last shape a type set, at
-// longest the Chorus's, and adds half the main delay. Pan and Tremolo use no line.
+// The modulation line of each type at its longest read. The Delay type keeps the last shape a type set, so
+// reads at most as far as the longest of them, and adds half the main delay. Pan and Tremolo use no line.
 Loop modulationLoop(const Settings& s, double delaySeconds)
 {
     switch (s.modType)
     {
         case LumDigiDelay::chorus:
-        case LumDigiDelay::vibrato: return { longestRead(s.modType), 0.0 };
-        case LumDigiDelay::flanger: return { longestRead(s.modType), s.modFeedback };
+        case LumDigiDelay::vibrato: return { longestRead(LumDigiDelay::lineShape(s.modType)), 0.0 };
+        case LumDigiDelay::flanger: return { longestRead(LumDigiDelay::lineShape(s.modType)), s.modFeedback };
         case LumDigiDelay::phaser:
             // The allpass's delay is longest at its lowest frequency, 1 / (pi f); over that time the allpass
             // alone keeps e^-2 of its ringing, the feedback across the channels at least modFeedback.
-            return { 1.0 / (M_PI * lowestPhaserHz), std::max(static_cast<double>(s.modFeedback), std::exp(-2.0)) };
+            return { 1.0 / (M_PI * LumDigiDelay::lowestPhaserHz),
+                     std::max(static_cast<double>(s.modFeedback), std::exp(-2.0)) };
         case LumDigiDelay::delayType:
-            return { std::min(longestRead(LumDigiDelay::chorus) + delaySeconds / 2.0,
+            return { std::min(longestRead(LumDigiDelay::longestLineShape()) + delaySeconds / 2.0,
                               static_cast<double>(LumDigiDelay::modLineSeconds)),
                      s.modFeedback };
         default: return { 0.0, 0.0 };
@@ -69,8 +68,7 @@ Loop modulationLoop(const Settings& s, double delaySeconds)
 
 double delayLineSeconds(const Settings& s)
 {
-    const double base = s.syncTempo ? LumDigiDelay::noteUnitSeconds(static_cast<float>(60.0 / s.bpm), s.syncMode)
-                                          * std::pow(2.0, LumDigiDelay::syncedExponent(s.time))
+    const double base = s.syncTempo ? static_cast<double>(LumDigiDelay::syncedSeconds(s.time, s.bpm, s.syncMode))
                                     : s.time / 1000.0;
     return std::min(base + fullSpreadSeconds * s.spread, static_cast<double>(LumDigiDelay::delayLineSeconds));
 }
