@@ -10,7 +10,7 @@ root="$(dirname "$here")"
 build_dir="$1"
 dest="$2"
 artefacts="$build_dir/products/Vela_desktop/Vela_artefacts/Release"
-version="$(sed -n 's/^project(Vela VERSION \([0-9.]*\) .*/\1/p' "$root/CMakeLists.txt")"
+source "$root/scripts/version.sh"
 
 rm -rf "$dest"
 install -d "$dest/usr/lib/lv2" "$dest/usr/lib/vst3" "$dest/usr/lib/vst" "$dest/usr/bin" \

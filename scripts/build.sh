@@ -5,6 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${VELA_BUILD_DIR:-$root/build}"
 
-export CCACHE_BASEDIR="$root"
-cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+source "$root/scripts/configure-release.sh"
+
+configure_release "$build_dir"
 cmake --build "$build_dir" -j"$(nproc)"

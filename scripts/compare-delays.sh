@@ -7,6 +7,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${VELA_BUILD_DIR:-$root/build}"
+source "$root/scripts/configure-release.sh"
 
 peers=(calf-plugins zam-plugins lsp-plugins-lv2 mda-lv2)
 missing=()
@@ -21,8 +22,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 "$root/scripts/install-deps.sh"
-export CCACHE_BASEDIR="$root"
-cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+configure_release "$build_dir" > /dev/null
 cmake --build "$build_dir" --target Vela_LV2 VelaBenchPassThrough_LV2 vela-lv2-compare -j"$(nproc)"
 
 host="$build_dir/bench/lv2/vela-lv2-compare"

@@ -6,10 +6,10 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${VELA_BUILD_DIR:-$root/build}"
+source "$root/scripts/configure-release.sh"
 
-export CCACHE_BASEDIR="$root"
 if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
-    cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    configure_release "$build_dir"
 fi
 cmake --build "$build_dir" --target vela-artwork
 

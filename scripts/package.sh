@@ -13,6 +13,8 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${VELA_BUILD_DIR:-$root/build}"
+source "$root/scripts/configure-release.sh"
+source "$root/scripts/version.sh"
 out="$build_dir/packages"
 check=0
 archive=0
@@ -24,11 +26,9 @@ for option in "$@"; do
     esac
 done
 
-export CCACHE_BASEDIR="$root"
-cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+configure_release "$build_dir" > /dev/null
 cmake --build "$build_dir" --target Vela_VST Vela_VST3 Vela_LV2 Vela_Standalone vela-render > /dev/null
 
-version="$(sed -n 's/^project(Vela VERSION \([0-9.]*\) .*/\1/p' "$root/CMakeLists.txt")"
 arch="$(dpkg --print-architecture)"
 maintainer="Quillon <packages@quillon.invalid>"
 tree="$out/vela-tree"

@@ -14,7 +14,7 @@ namespace
 // stream can never block the tool, and unlinked at once, so that nothing is left behind.
 int openCaptureFile()
 {
-    const auto base = juce::File::getSpecialLocation(juce::File::tempDirectory).getChildFile("vela-render-capture-XXXXXX");
+    const auto base = juce::File::getSpecialLocation(juce::File::tempDirectory).getChildFile("vela-tool-capture-XXXXXX");
     std::string path = base.getFullPathName().toStdString();
     const int fd = mkostemp(path.data(), O_CLOEXEC);
 
@@ -39,9 +39,9 @@ std::string readFromStart(int fd)
 }
 } // namespace
 
-ToolRun runRenderTool(const std::vector<std::string>& args)
+ToolRun runTool(const std::string& program, const std::vector<std::string>& args)
 {
-    std::vector<std::string> words { VELA_RENDER_PATH };
+    std::vector<std::string> words { program };
     words.insert(words.end(), args.begin(), args.end());
 
     std::vector<char*> argv;
@@ -75,4 +75,9 @@ ToolRun runRenderTool(const std::vector<std::string>& args)
     run.out = readFromStart(out);
     run.err = readFromStart(err);
     return run;
+}
+
+ToolRun runRenderTool(const std::vector<std::string>& args)
+{
+    return runTool(VELA_RENDER_PATH, args);
 }

@@ -10,5 +10,8 @@ struct ToolRun
     std::string err;
 };
 
-// Runs the built vela-render with these arguments, no input, and its two output streams kept apart.
+// Runs a built program with these arguments, no input, and its two output streams kept apart.
+ToolRun runTool(const std::string& program, const std::vector<std::string>& args);
+
+// The same for the built vela-render.
 ToolRun runRenderTool(const std::vector<std::string>& args);
