@@ -33,6 +33,9 @@ inline const std::vector<ExpectedParameter> expectedParameters {
     { "syncTempo", "Tempo Sync", 0.0f, 1.0f, 1.0f, 0.0f, "Off", { "Off", "On" } },
     { "syncMode", "Sync Mode", 0.0f, 2.0f, 1.0f, 0.0f, "Normal", { "Normal", "Dotted", "Triplet" } },
     { "bypassDelay", "Bypass Delay", 0.0f, 1.0f, 1.0f, 0.0f, "Off", { "Off", "On" } },
+    // Added after the first fourteen, so that their indexes stay.
+    { "pingPong", "Ping-Pong", 0.0f, 1.0f, 1.0f, 0.0f, "Off", { "Off", "On" } },
+    { "duck", "Duck", 0.0f, 100.0f, 1.0f, 0.0f, "0", {} },
 };
 
 // JUCE's LV2 host marks the parameter's URI as one the plug-in declared.

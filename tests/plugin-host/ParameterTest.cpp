@@ -91,7 +91,7 @@ protected:
     HostedPlugin plugin;
 };
 
-TEST_P(PluginParameters, AreTheFourteenInHostOrderWithTheirNamesAndIds)
+TEST_P(PluginParameters, AreAllInHostOrderWithTheirNamesAndIds)
 {
     const auto& parameters = plugin.instance->getParameters();
     const auto added = hostAddedParameters(GetParam());

@@ -12,10 +12,10 @@
 namespace
 {
 // The factory bank in the order hosts list it.
-const juce::StringArray listedBank { "Init",          "Auto-Pan Echo",     "Chorus Echo",   "Clean Slapback",
-                                     "Dark Repeats",  "Dotted Eighth",     "Flanger Wash",  "Infinite Pad",
-                                     "Phaser Delay",  "Quarter Note Echo", "Tape Wobble",   "Tremolo Pulse",
-                                     "Triplet Ping",  "Wide Spread" };
+const juce::StringArray listedBank { "Init",          "Auto-Pan Echo",     "Chorus Echo",       "Clean Slapback",
+                                     "Dark Repeats",  "Dotted Eighth",     "Dotted Ping-Pong",  "Ducked Vocal Echo",
+                                     "Flanger Wash",  "Infinite Pad",      "Phaser Delay",      "Quarter Note Echo",
+                                     "Tape Wobble",   "Tremolo Pulse",     "Triplet Ping",      "Wide Spread" };
 
 juce::String presetTimeText(const juce::String& name)
 {

@@ -132,7 +132,7 @@ TEST_F(Vst2Entry, HeaderDescribesAStereoEffectWithEditorAndChunks)
     EXPECT_EQ(effect->uniqueID, delaId);
     EXPECT_EQ(effect->numInputs, 2);
     EXPECT_EQ(effect->numOutputs, 2);
-    EXPECT_EQ(effect->numParams, 14);
+    EXPECT_EQ(effect->numParams, 16);
     EXPECT_EQ(effect->flags & hasEditor, hasEditor);
     EXPECT_EQ(effect->flags & canReplacing, canReplacing);
     EXPECT_EQ(effect->flags & programChunks, programChunks);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 
 namespace
@@ -34,6 +35,8 @@ const ParameterRow table[] = {
     { "syncTempo", "Tempo Sync", 0.0f, 1.0f, 1.0f, 1.0f, 0.0f },
     { "syncMode", "Sync Mode", 0.0f, 2.0f, 1.0f, 1.0f, 0.0f },
     { "bypassDelay", "Bypass Delay", 0.0f, 1.0f, 1.0f, 1.0f, 0.0f },
+    { "pingPong", "Ping-Pong", 0.0f, 1.0f, 1.0f, 1.0f, 0.0f },
+    { "duck", "Duck", 0.0f, 100.0f, 1.0f, 1.0f, 0.0f },
 };
 
 class Processor : public ::testing::Test
@@ -71,10 +74,10 @@ TEST(ProcessorConstruction, PrintsTheInitDiagnosticOnStderrOnly)
     EXPECT_NE(dynamic_cast<VelaAudioProcessor*>(created.get()), nullptr);
 }
 
-TEST_F(Processor, FourteenParametersInHostOrder)
+TEST_F(Processor, ParametersInHostOrder)
 {
     const auto& parameters = processor.getParameters();
-    ASSERT_EQ(parameters.size(), 14);
+    ASSERT_EQ(parameters.size(), static_cast<int>(std::size(table)));
 
     for (int i = 0; i < parameters.size(); ++i)
     {

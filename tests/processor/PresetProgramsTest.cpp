@@ -245,7 +245,9 @@ TEST_F(PresetPrograms, PresetFileFormat)
     EXPECT_TRUE(text.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Vela>\r\n"
                                 "  <PARAM id=\"time\" value=\"480\"/>\r\n  <PARAM id=\"feedback\" value=\"50\"/>\r\n"))
         << text;
-    EXPECT_TRUE(text.endsWith("  <PARAM id=\"bypassDelay\" value=\"0\"/>\r\n</Vela>\r\n")) << text;
+    EXPECT_TRUE(text.endsWith("  <PARAM id=\"bypassDelay\" value=\"0\"/>\r\n  <PARAM id=\"pingPong\" value=\"0\"/>\r\n"
+                              "  <PARAM id=\"duck\" value=\"0\"/>\r\n</Vela>\r\n"))
+        << text;
 
     TemporaryHome otherHome;
     VelaAudioProcessor other;

@@ -15,7 +15,8 @@ const char* const defaultDocument = "<Vela><PARAM id=\"time\" value=\"250\"/><PA
                                     "<PARAM id=\"modAmount\" value=\"50\"/><PARAM id=\"modFreq\" value=\"0.25\"/>"
                                     "<PARAM id=\"modFeedback\" value=\"50\"/><PARAM id=\"modType\" value=\"0\"/>"
                                     "<PARAM id=\"modRouting\" value=\"0\"/><PARAM id=\"syncTempo\" value=\"0\"/>"
-                                    "<PARAM id=\"syncMode\" value=\"0\"/><PARAM id=\"bypassDelay\" value=\"0\"/></Vela>";
+                                    "<PARAM id=\"syncMode\" value=\"0\"/><PARAM id=\"bypassDelay\" value=\"0\"/>"
+                                    "<PARAM id=\"pingPong\" value=\"0\"/><PARAM id=\"duck\" value=\"0\"/></Vela>";
 
 juce::MemoryBlock chunkOf(const juce::String& text, juce::uint32 magic = 0x21324356)
 {
@@ -83,6 +84,7 @@ TEST_F(StateChunk, RoundTripRestoresEveryParameter)
         { "modFeedback", 9.0f }, { "modType", hostValue(ModType::phaser) },
         { "modRouting", hostValue(ModRouting::post) },   { "syncTempo", 1.0f },
         { "syncMode", hostValue(SyncMode::triplet) },    { "bypassDelay", 1.0f },
+        { "pingPong", 1.0f },    { "duck", 35.0f },
     };
     for (const auto& [id, v] : settings)
         set(id, v);
@@ -117,7 +119,9 @@ TEST_F(StateChunk, MissingParametersReturnToDefaultsAndUnknownOnesAreKept)
                                 "<PARAM id=\"future\" value=\"3\" extra=\"x\"/><PARAM id=\"time\" value=\"250\"/>"
                                 "<PARAM id=\"spread\" value=\"0\"/><PARAM id=\"lowpass\""))
         << text;
-    EXPECT_TRUE(text.endsWith("<PARAM id=\"bypassDelay\" value=\"0\"/></Vela>")) << text;
+    EXPECT_TRUE(text.endsWith("<PARAM id=\"bypassDelay\" value=\"0\"/><PARAM id=\"pingPong\" value=\"0\"/>"
+                              "<PARAM id=\"duck\" value=\"0\"/></Vela>"))
+        << text;
 }
 
 TEST_F(StateChunk, OutOfRangeValuesAreLimited)

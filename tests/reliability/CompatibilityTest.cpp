@@ -7,7 +7,8 @@
 #include <map>
 
 // tests/compat holds a state chunk and a preset file as the plug-in saved them at version 1.0.3. Users' projects
-// and presets hold these bytes; every later build must read them back to the same values.
+// and presets hold these bytes; every later build must read them back to the same values, and the parameters
+// added since to their defaults.
 namespace
 {
 const juce::File fixtures(VELA_COMPAT_DIR);
@@ -18,14 +19,14 @@ const Values chunkValues = {
     { "time", 735.0f },       { "feedback", 64.0f },  { "spread", 35.0f },    { "lowpass", 7250.5f },
     { "highpass", 180.3f },   { "mix", 42.0f },       { "modAmount", 27.0f }, { "modFreq", 1.37f },
     { "modFeedback", 71.0f }, { "modType", 4.0f },    { "modRouting", 1.0f }, { "syncTempo", 1.0f },
-    { "syncMode", 2.0f },     { "bypassDelay", 1.0f },
+    { "syncMode", 2.0f },     { "bypassDelay", 1.0f },  { "pingPong", 0.0f },   { "duck", 0.0f },
 };
 
 const Values presetValues = {
     { "time", 1500.0f },     { "feedback", 100.0f }, { "spread", 100.0f },  { "lowpass", 20000.0f },
     { "highpass", 10.0f },   { "mix", 100.0f },      { "modAmount", 0.0f }, { "modFreq", 5.0f },
     { "modFeedback", 0.0f }, { "modType", 6.0f },    { "modRouting", 2.0f }, { "syncTempo", 0.0f },
-    { "syncMode", 1.0f },    { "bypassDelay", 0.0f },
+    { "syncMode", 1.0f },    { "bypassDelay", 0.0f }, { "pingPong", 0.0f },  { "duck", 0.0f },
 };
 
 void expectValues(VelaAudioProcessor& processor, const Values& expected, const char* source)

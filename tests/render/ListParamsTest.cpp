@@ -36,7 +36,8 @@ TEST(ListParams, ListsEveryParameterInHostOrder)
 
     const std::vector<std::string> ids { "time",        "feedback",   "spread",    "lowpass",  "highpass",
                                          "mix",         "modAmount",  "modFreq",   "modFeedback", "modType",
-                                         "modRouting",  "syncTempo",  "syncMode",  "bypassDelay" };
+                                         "modRouting",  "syncTempo",  "syncMode",  "bypassDelay", "pingPong",
+                                         "duck" };
     const auto lines = tabSeparatedLines(run.out);
     ASSERT_EQ(lines.size(), ids.size()) << run.out;
 
@@ -51,7 +52,7 @@ TEST(ListParams, ListsEveryParameterInHostOrder)
 TEST(ListParams, ShowsNamesRangesDefaultsUnitsAndChoiceTexts)
 {
     const auto lines = tabSeparatedLines(runRenderTool({ "--list-params" }).out);
-    ASSERT_EQ(lines.size(), 14u);
+    ASSERT_EQ(lines.size(), 16u);
 
     using Fields = std::vector<std::string>;
     EXPECT_EQ(lines[0], (Fields { "0", "time", "Time", "0..2000 step 1", "default 250", "unit ms" }));

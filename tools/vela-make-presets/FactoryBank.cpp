@@ -66,6 +66,14 @@ const std::vector<FactoryPreset>& factoryBank()
           { { P::time, 800 }, { P::feedback, 98 }, { P::spread, 40 }, { P::lowpass, 5000 }, { P::highpass, 200 },
             { P::mix, 45 }, { P::modType, chorus }, { P::modRouting, post }, { P::modAmount, 40 },
             { P::modFreq, 0.1f } } },
+        { "Dotted Ping-Pong",
+          { { P::syncTempo, on }, { P::syncMode, dotted }, { P::time, eighth }, { P::pingPong, on },
+            { P::feedback, 50 }, { P::mix, 35 }, { P::lowpass, 8000 }, { P::highpass, 120 },
+            { P::modRouting, bypass } } },
+        { "Ducked Vocal Echo",
+          { { P::time, 320 }, { P::feedback, 45 }, { P::mix, 40 }, { P::duck, 70 }, { P::lowpass, 6500 },
+            { P::highpass, 180 }, { P::modType, chorus }, { P::modRouting, post }, { P::modAmount, 15 },
+            { P::modFreq, 0.4f } } },
     };
 
     return bank;

@@ -40,7 +40,8 @@ constexpr float hostValue(Choice value)
     return static_cast<float>(value);
 }
 
-// The table: one row per parameter, in host order. A number gives its range (start, end, step, skew), default
+// The table: one row per parameter, in host order; a new parameter is appended, so that automation, VST 2
+// indexes and saved projects keep their meaning, and at its default it changes no sound. A number gives its range (start, end, step, skew), default
 // and unit; a list its texts (a switch is the list Off/On) and default entry. Each row then says how the value
 // reaches the engine (the conversion into the engine member that carries the id as its name) and whether the
 // tail depends on it (inTail: VelaTail::Settings has a member of the same name, in the same units).
@@ -59,7 +60,9 @@ constexpr float hostValue(Choice value)
     LIST(modRouting, "Mod Routing", modRoutingNames, 0, choice<LumDigiDelay::ModRouting>, inTail)               \
     LIST(syncTempo, "Tempo Sync", switchNames, 0, isOn, inTail)                                                  \
     LIST(syncMode, "Sync Mode", syncModeNames, 0, choice<LumDigiDelay::SyncMode>, inTail)                       \
-    LIST(bypassDelay, "Bypass Delay", switchNames, 0, isOn, inTail)
+    LIST(bypassDelay, "Bypass Delay", switchNames, 0, isOn, inTail)                                              \
+    LIST(pingPong, "Ping-Pong", switchNames, 0, isOn, notInTail)                                                  \
+    NUMBER(duck, "Duck", 0.0f, 100.0f, 1.0f, 1.0f, 0.0f, "%", percent, notInTail)
 
 // A parameter named in code: Id::feedback. Its text is id(Id::feedback).
 enum class Id
