@@ -45,6 +45,7 @@ TEST_F(Binding, BoundControlsFollowTheirParameters)
         { Controls::lowpass, "lowpass", 5000.0f }, { Controls::modAmount, "modAmount", 12.0f },
         { Controls::modFreq, "modFreq", 3.5f },    { Controls::modFeedback, "modFeedback", 64.0f },
         { Controls::time, "time", 740.0f }, // half of it on the knob's 10 ms steps
+        { Controls::duck, "duck", 60.0f },
     };
 
     for (const Case& c : sliders)
@@ -59,8 +60,13 @@ TEST_F(Binding, BoundControlsFollowTheirParameters)
         EXPECT_NEAR(raw(c.id), half, 1e-4) << c.id << " from the knob";
     }
 
-    setFromHost("bypassDelay", 1.0f);
-    EXPECT_TRUE(controlAs<juce::Button>(Controls::bypassDelay).getToggleState());
+    for (const auto& [child, id] : { std::pair { Controls::bypassDelay, "bypassDelay" }, { Controls::pingPong, "pingPong" } })
+    {
+        setFromHost(id, 1.0f);
+        EXPECT_TRUE(controlAs<juce::Button>(child).getToggleState()) << id;
+        click(control(child));
+        EXPECT_EQ(raw(id), 0.0f) << id << " from the button";
+    }
     setFromHost("modType", hostValue(ModType::phaser));
     EXPECT_EQ(controlAs<juce::ComboBox>(Controls::modType).getSelectedId(), 5);
     controlAs<juce::ComboBox>(Controls::modType).setSelectedId(3, juce::sendNotificationSync);

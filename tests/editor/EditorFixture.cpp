@@ -48,19 +48,40 @@ juce::Component& EditorFixture::control(int childIndex)
     return *panel().getChildComponent(childIndex);
 }
 
+namespace
+{
+// A left-button press in the middle of the control, as the mouse delivers it.
+juce::MouseEvent pressInTheMiddle(juce::Component& target)
+{
+    const auto middle = target.getLocalBounds().getCentre().toFloat();
+    const auto now = juce::Time::getCurrentTime();
+    return { juce::Desktop::getInstance().getMainMouseSource(),
+             middle,
+             juce::ModifierKeys::leftButtonModifier,
+             juce::MouseInputSource::defaultPressure,
+             0.0f, 0.0f, 0.0f, 0.0f,
+             &target, &target, now, middle, now, 1, false };
+}
+} // namespace
+
 void EditorFixture::click(juce::Component& target)
 {
     // The control's own mouse handling, as a press and release in its middle deliver it.
-    const auto middle = target.getLocalBounds().getCentre().toFloat();
-    const auto now = juce::Time::getCurrentTime();
-    const juce::MouseEvent press(juce::Desktop::getInstance().getMainMouseSource(), middle,
-                                 juce::ModifierKeys::leftButtonModifier, juce::MouseInputSource::defaultPressure,
-                                 0.0f, 0.0f, 0.0f, 0.0f, &target, &target, now, middle, now, 1, false);
-    const auto release = press.withNewPosition(middle);
-
+    const auto press = pressInTheMiddle(target);
     target.mouseEnter(press);
     target.mouseDown(press);
-    target.mouseUp(release);
+    target.mouseUp(press);
+    runMessages(10);
+}
+
+void EditorFixture::drag(juce::Component& target, float pixels)
+{
+    const auto press = pressInTheMiddle(target);
+    const auto moved = press.withNewPosition(press.position.translated(0.0f, -pixels));
+    target.mouseEnter(press);
+    target.mouseDown(press);
+    target.mouseDrag(moved);
+    target.mouseUp(moved);
     runMessages(10);
 }
 

@@ -32,6 +32,8 @@ public:
 
     // A press and release at the middle of the control, through the control's own mouse handling.
     void click(juce::Component& target);
+    // A press at the middle, a drag upwards by `pixels` and a release, through the control's own mouse handling.
+    void drag(juce::Component& target, float pixels = 20.0f);
     // Lets the message loop deliver what is pending (asynchronous updates, attachments).
     static void runMessages(int milliseconds = 50);
 
@@ -52,6 +54,8 @@ enum
     time, feedback, modAmount, mix, modFreq, timeLabel, feedbackLabel, modAmountLabel, mixLabel, modFreqLabel,
     syncTempo, spread, spreadLabel, modFeedback, modFeedbackLabel, highpass, highpassLabel, lowpass, lowpassLabel,
     normal, dotted, triplet, pre, post, modType, routingBypass, modTypeLabel, makePreset, bypassDelay, loop,
-    presetSelector, presetLabel
+    presetSelector, presetLabel,
+    // Added after the first thirty-two, which keep their places.
+    duck, duckLabel, pingPong
 };
 } // namespace Controls

@@ -49,6 +49,9 @@ const ControlRow panelControls[] = {
     { Kind::button,   "loop",           "LOOP",                { 432, 195, 37, 16 } },
     { Kind::comboBox, "presetSelector", "",                    { 176, 11, 152, 24 } },
     { Kind::caption,  "new label",      "PRESET\n",            { 130, 20, 46, 8 } },
+    { Kind::knob,     "duck",           "",                    { 433, 55, 60, 60 } },
+    { Kind::caption,  "new label",      "DUCK",                { 441, 111, 48, 24 } },
+    { Kind::button,   "pingPong",       "PING-PONG",           { 432, 215, 37, 16 } },
 };
 // clang-format on
 
@@ -86,11 +89,12 @@ TEST_F(EditorLayout, WindowIsAFixedFrameAroundThePanel)
     EXPECT_EQ(panel().getBounds(), juce::Rectangle<int>(0, 0, 500, 400));
 }
 
-TEST_F(EditorLayout, ThirtyTwoControlsInCreationOrder)
+TEST_F(EditorLayout, ControlsInCreationOrder)
 {
-    ASSERT_EQ(panel().getNumChildComponents(), 32);
+    constexpr int controls = static_cast<int>(std::size(panelControls));
+    ASSERT_EQ(panel().getNumChildComponents(), controls);
 
-    for (int i = 0; i < 32; ++i)
+    for (int i = 0; i < controls; ++i)
     {
         const ControlRow& row = panelControls[i];
         auto& c = control(i);
@@ -105,7 +109,7 @@ TEST_F(EditorLayout, ThirtyTwoControlsInCreationOrder)
 TEST_F(EditorLayout, ControlsKeepTheirPlacesWhateverThePanelsSize)
 {
     panel().setSize(800, 700);
-    for (int i = 0; i < 32; ++i)
+    for (int i = 0; i < static_cast<int>(std::size(panelControls)); ++i)
         EXPECT_EQ(control(i).getBounds(), panelControls[i].bounds) << "child " << i;
 }
 
@@ -155,7 +159,8 @@ TEST_F(EditorLayout, ButtonRowsJoinAndGroup)
         { Controls::post, B::ConnectedOnLeft | B::ConnectedOnRight, 2, true },
         { Controls::routingBypass, B::ConnectedOnLeft, 2, true },
         { Controls::bypassDelay, B::ConnectedOnBottom, 0, true },
-        { Controls::loop, B::ConnectedOnTop, 0, true },
+        { Controls::loop, B::ConnectedOnTop | B::ConnectedOnBottom, 0, true },
+        { Controls::pingPong, B::ConnectedOnTop, 0, true },
         { Controls::syncTempo, 0, 0, true },
         { Controls::makePreset, 0, 0, false },
     };

@@ -210,6 +210,8 @@ TEST_F(PanelBehaviour, EveryChangeAUserMakesArrivesInsideAGesture)
         { "DOTTED", [&] { click(control(Controls::dotted)); } },
         { "TRIPPLET", [&] { click(control(Controls::triplet)); } },
         { "NORMAL", [&] { click(control(Controls::normal)); } },
+        { "PING-PONG", [&] { click(control(Controls::pingPong)); } },
+        { "DUCK", [&] { drag(control(Controls::duck)); } },
         { "a preset", [&] { selector.setSelectedItemIndex(1, juce::sendNotificationSync); } },
         { "Init", [&] { selector.setSelectedItemIndex(0, juce::sendNotificationSync); } },
     };

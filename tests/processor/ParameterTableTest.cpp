@@ -107,7 +107,7 @@ TEST_F(Processor, TailSettingsAreWhatTheEnginePlays)
     const std::pair<const char*, float> settings[] = {
         { "time", 4.0f },         { "feedback", 63.0f }, { "spread", 27.0f },    { "lowpass", 3210.5f },
         { "highpass", 77.7f },    { "modFeedback", 81.0f }, { "modType", 5.0f }, { "modRouting", 2.0f },
-        { "syncTempo", 1.0f },    { "syncMode", 2.0f },  { "bypassDelay", 1.0f },
+        { "syncTempo", 1.0f },    { "syncMode", 2.0f },  { "bypassDelay", 1.0f }, { "pingPong", 1.0f },
     };
     for (const auto& [id, value] : settings)
         parameter(id).setValueNotifyingHost(parameter(id).convertTo0to1(value));
@@ -130,6 +130,7 @@ TEST_F(Processor, TailSettingsAreWhatTheEnginePlays)
     EXPECT_EQ(tail.syncTempo, engine.syncTempo);
     EXPECT_EQ(tail.syncMode, engine.syncMode);
     EXPECT_EQ(tail.bypassDelay, engine.bypassDelay);
+    EXPECT_EQ(tail.pingPong, engine.pingPong);
     EXPECT_EQ(tail.bpm, 97.0f);
 }
 

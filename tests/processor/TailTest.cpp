@@ -112,6 +112,12 @@ TEST_F(Tail, CoversEveryRepeatAboveMinus90dBAndEndsSoonAfterTheLast)
           { { "mix", 100.0f }, { "time", 400.0f }, { "feedback", 20.0f }, { "modType", hostValue(ModType::delayType) },
             { "modFeedback", 70.0f }, { "modRouting", hostValue(ModRouting::post) } },
           std::nullopt },
+        // A bounce passes through one line at a time, each line keeping the feedback of it: the tail of the
+        // longer line holds, and ducking changes no length.
+        { "ping-pong with spread, ducked",
+          { { "mix", 100.0f }, { "time", 300.0f }, { "feedback", 60.0f }, { "spread", 40.0f }, { "pingPong", 1.0f },
+            { "duck", 100.0f }, { "modRouting", hostValue(ModRouting::bypass) } },
+          0.34 + filtersAndShortLine },
         { "Phaser with feedback, a single repeat",
           { { "mix", 100.0f }, { "time", 100.0f }, { "feedback", 0.0f }, { "modType", hostValue(ModType::phaser) },
             { "modFeedback", 80.0f }, { "modAmount", 0.0f } },

@@ -160,7 +160,7 @@ MainComponent::MainComponent(VelaAudioProcessor& processorToUse, juce::AudioProc
 
     for (juce::Button* button : { preButton.get(), postButton.get(), routingBypassButton.get(), normalButton.get(),
                                   dottedButton.get(), tripletButton.get(), static_cast<juce::TextButton*>(syncTempoButton.get()),
-                                  loopButton.get(), bypassDelayButton.get() })
+                                  loopButton.get(), bypassDelayButton.get(), pingPongButton.get() })
         button->setClickingTogglesState(true);
 
     updateModRouting();

@@ -127,6 +127,9 @@ private:
     std::unique_ptr<juce::TextButton> loopButton;
     std::unique_ptr<LumJucePresetSelector> presetSelector;
     std::unique_ptr<juce::Label> presetLabel;
+    std::unique_ptr<juce::Slider> duckSlider;
+    std::unique_ptr<juce::Label> duckLabel;
+    std::unique_ptr<juce::TextButton> pingPongButton;
     // Only while a refused preset is being reported.
     std::unique_ptr<juce::Label> presetRefusalLine;
 

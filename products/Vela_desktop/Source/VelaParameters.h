@@ -61,7 +61,7 @@ constexpr float hostValue(Choice value)
     LIST(syncTempo, "Tempo Sync", switchNames, 0, isOn, inTail)                                                  \
     LIST(syncMode, "Sync Mode", syncModeNames, 0, choice<LumDigiDelay::SyncMode>, inTail)                       \
     LIST(bypassDelay, "Bypass Delay", switchNames, 0, isOn, inTail)                                              \
-    LIST(pingPong, "Ping-Pong", switchNames, 0, isOn, notInTail)                                                  \
+    LIST(pingPong, "Ping-Pong", switchNames, 0, isOn, inTail)                                                     \
     NUMBER(duck, "Duck", 0.0f, 100.0f, 1.0f, 1.0f, 0.0f, "%", percent, notInTail)
 
 // A parameter named in code: Id::feedback. Its text is id(Id::feedback).

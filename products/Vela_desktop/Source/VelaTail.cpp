@@ -66,11 +66,18 @@ Loop modulationLoop(const Settings& s, double delaySeconds)
 }
 } // namespace
 
+namespace
+{
+// The delay time before spread: free, or synced at the settings' tempo.
+double baseSeconds(const Settings& s)
+{
+    return s.syncTempo ? static_cast<double>(LumDigiDelay::syncedSeconds(s.time, s.bpm, s.syncMode)) : s.time / 1000.0;
+}
+} // namespace
+
 double delayLineSeconds(const Settings& s)
 {
-    const double base = s.syncTempo ? static_cast<double>(LumDigiDelay::syncedSeconds(s.time, s.bpm, s.syncMode))
-                                    : s.time / 1000.0;
-    return std::min(base + fullSpreadSeconds * s.spread, static_cast<double>(LumDigiDelay::delayLineSeconds));
+    return std::min(baseSeconds(s) + fullSpreadSeconds * s.spread, static_cast<double>(LumDigiDelay::delayLineSeconds));
 }
 
 double modulationLineSeconds(const Settings& s)
@@ -81,7 +88,11 @@ double modulationLineSeconds(const Settings& s)
 double seconds(const Settings& s)
 {
     const double delaySeconds = delayLineSeconds(s);
-    const Loop delay { delaySeconds, s.feedback };
+    // Ping-pong: a repeat passes through the two lines by turns, so a pass lasts their mean; the first pass, in
+    // the longer line, takes half their difference more.
+    const double shorterSeconds = std::max(baseSeconds(s) - fullSpreadSeconds * s.spread, 0.0);
+    const double passSeconds = s.pingPong ? (delaySeconds + shorterSeconds) / 2.0 : delaySeconds;
+    const Loop delay { passSeconds, s.feedback };
     const Loop modulation = modulationLoop(s, delaySeconds);
 
     if (delay.gain >= endlessLoopGain || modulation.gain >= endlessLoopGain)
@@ -91,6 +102,7 @@ double seconds(const Settings& s)
     const double filterSeconds = std::log(1.0 / silence) / (2.0 * M_PI * std::min(s.lowpass, s.highpass));
 
     // A modulation line's output holds its delayed signal up to twice: feedforward plus blend times feedback.
-    return filterSeconds + loopSeconds(delay, lineInputGain) + loopSeconds(modulation, 2.0 * lineInputGain);
+    return filterSeconds + (delaySeconds - passSeconds) + loopSeconds(delay, lineInputGain)
+           + loopSeconds(modulation, 2.0 * lineInputGain);
 }
 } // namespace VelaTail

@@ -23,6 +23,7 @@ struct Settings
     // they say, as a tail too long only costs a host silence.
     LumDigiDelay::ModRouting modRouting;
     bool bypassDelay;
+    bool pingPong;
 };
 
 // The longer of the two delay lines in seconds: free, or synced at the settings' tempo, with spread, as long as
