@@ -4,9 +4,10 @@
 # based on the source root still hit.
 include_guard(GLOBAL)
 
+# JUCE's CMake scripts and juceaide are this machine's, also in a build for another processor: juceaide runs here.
 find_path(VELA_JUCE_CMAKE_DIR JUCEModuleSupport.cmake
-    PATH_SUFFIXES "lib/${CMAKE_LIBRARY_ARCHITECTURE}/cmake/JUCE-7.0.5" lib/cmake/JUCE-7.0.5
-    REQUIRED)
+    PATH_SUFFIXES "lib/${CMAKE_HOST_SYSTEM_PROCESSOR}-linux-gnu/cmake/JUCE-7.0.5" lib/cmake/JUCE-7.0.5
+    NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 find_path(VELA_JUCE_DEBIAN_MODULES juce_core/juce_core.h PATHS /usr/share/juce/modules REQUIRED NO_DEFAULT_PATH)
 find_program(VELA_PATCH patch REQUIRED)
 

@@ -8,5 +8,5 @@ add_custom_command(TARGET Vela_LV2 POST_BUILD
     COMMAND "${CMAKE_COMMAND}" -E rm -rf "${VELA_LV2_MANIFEST_HOME}"
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${VELA_LV2_MANIFEST_HOME}"
     COMMAND "${CMAKE_COMMAND}" -E env "HOME=${VELA_LV2_MANIFEST_HOME}"
-            "$<TARGET_FILE:juce_lv2_helper>" "$<TARGET_FILE:Vela_LV2>"
+            ${CMAKE_CROSSCOMPILING_EMULATOR} "$<TARGET_FILE:juce_lv2_helper>" "$<TARGET_FILE:Vela_LV2>"
     VERBATIM)

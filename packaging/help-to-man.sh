@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Writes vela-render's manual page (troff, section 1) from its --help text, so that the page says what the tool
-# says. Usage: help-to-man.sh VELA_RENDER VERSION > vela-render.1
+# says. Usage: help-to-man.sh VERSION [EMULATOR] VELA_RENDER > vela-render.1
 set -euo pipefail
 
-tool="$1"
-version="$2"
+version="$1"
+tool=("${@:2}")
 
-"$tool" --help | awk -v version="$version" '
+"${tool[@]}" --help | awk -v version="$version" '
     function troff(text) {
         gsub(/\\/, "\\e", text)
         gsub(/-/, "\\-", text)

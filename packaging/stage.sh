@@ -11,6 +11,15 @@ build_dir="$1"
 dest="$2"
 artefacts="$build_dir/products/Vela_desktop/Vela_artefacts/Release"
 source "$root/scripts/version.sh"
+source "$root/scripts/configure-release.sh"
+
+# The build's own strip, and the emulator its programs run under when it is for another processor.
+strip_program="$(build_setting "$build_dir" CMAKE_STRIP)"
+run_built=()
+emulator="$(build_setting "$build_dir" CMAKE_CROSSCOMPILING_EMULATOR)"
+if [[ -n "$emulator" ]]; then
+    run_built=("$emulator")
+fi
 
 rm -rf "$dest"
 install -d "$dest/usr/lib/lv2" "$dest/usr/lib/vst3" "$dest/usr/lib/vst" "$dest/usr/bin" \
@@ -27,12 +36,12 @@ install -m 755 "$build_dir/tools/vela-render/vela-render" "$dest/usr/bin/vela-re
 find "$dest/usr/lib" -type d -exec chmod 755 {} +
 find "$dest/usr/lib" -type f -exec chmod 644 {} +
 find "$dest/usr" -type f \( -name '*.so' -o -path '*/bin/*' \) \
-    -exec strip --strip-unneeded --remove-section=.comment --remove-section=.note {} +
+    -exec "$strip_program" --strip-unneeded --remove-section=.comment --remove-section=.note {} +
 
 install -m 644 "$here/vela.desktop" "$dest/usr/share/applications/vela.desktop"
 install -m 644 "$root/resources/images/logo.png" "$dest/usr/share/icons/hicolor/256x256/apps/vela.png"
 
-"$here/help-to-man.sh" "$dest/usr/bin/vela-render" "$version" > "$dest/usr/share/man/man1/vela-render.1"
+"$here/help-to-man.sh" "$version" "${run_built[@]}" "$dest/usr/bin/vela-render" > "$dest/usr/share/man/man1/vela-render.1"
 install -m 644 "$here/vela.1" "$dest/usr/share/man/man1/vela.1"
 gzip -9n "$dest/usr/share/man/man1/"*.1
 

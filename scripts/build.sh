@@ -3,9 +3,8 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="${VELA_BUILD_DIR:-$root/build}"
-
 source "$root/scripts/configure-release.sh"
+build_dir="$(release_build_dir "$native_arch")"
 
 configure_release "$build_dir"
 cmake --build "$build_dir" -j"$(nproc)"

@@ -15,6 +15,11 @@ packages=(
     libasound2 libfreetype6 libpng16-16 zlib1g libbrotli1
     libx11-6 libxext6 libxinerama1 libxrandr2 libxcursor1 libxrender1 libxcomposite1
     dpkg-dev lintian sordi man-db bsdextrautils
+    # The cross build for arm64 (scripts/build-arm64.sh), and qemu to run what it builds.
+    crossbuild-essential-arm64 qemu-user-static
+    # The arm64 libraries it links, beside this machine's: each is Multi-Arch: same, so it takes nothing away.
+    libexpat1-dev:arm64 libfreetype-dev:arm64 libpng-dev:arm64 libjpeg-dev:arm64 zlib1g-dev:arm64
+    libasound2-dev:arm64 libsndfile1-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
 )
 
 missing=()
@@ -29,6 +34,10 @@ fi
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
     as_root=(sudo)
+fi
+
+if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    "${as_root[@]}" dpkg --add-architecture arm64
 fi
 
 echo "Installing: ${missing[*]}"

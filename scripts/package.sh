@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vela's Debian package from the Release build into build/packages/vela_VERSION_ARCH.deb.
+#   --arch A   for the Debian architecture A: this machine's (the default), or arm64 from the cross build in
+#              build-arm64/ (scripts/build-arm64.sh), into build-arm64/packages/
 #   --check    then checks it: its file list against packaging/expected-files.txt, and lintian (no error, no
 #              warning); and that the portable archive's install.sh, run for a user, installs the same files and
 #              its uninstall leaves none of them
@@ -12,24 +14,26 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="${VELA_BUILD_DIR:-$root/build}"
 source "$root/scripts/configure-release.sh"
 source "$root/scripts/version.sh"
-out="$build_dir/packages"
 check=0
 archive=0
-for option in "$@"; do
-    case "$option" in
+arch="$native_arch"
+while (( $# > 0 )); do
+    case "$1" in
         --check) check=1 ;;
         --archive) archive=1 ;;
-        *) echo "usage: package.sh [--check] [--archive]" >&2; exit 2 ;;
+        --arch) arch="${2:?--arch needs an architecture}"; shift ;;
+        *) echo "usage: package.sh [--check] [--archive] [--arch ARCH]" >&2; exit 2 ;;
     esac
+    shift
 done
+build_dir="$(release_build_dir "$arch")"
+out="$build_dir/packages"
 
-configure_release "$build_dir" > /dev/null
+configure_release "$build_dir" "$arch" > /dev/null
 cmake --build "$build_dir" --target Vela_VST Vela_VST3 Vela_LV2 Vela_Standalone vela-render > /dev/null
 
-arch="$(dpkg --print-architecture)"
 maintainer="Quillon <packages@quillon.invalid>"
 tree="$out/vela-tree"
 deb="$out/vela_${version}_${arch}.deb"
@@ -48,7 +52,9 @@ trap 'rm -rf "$shlibs"' EXIT
 mkdir "$shlibs/debian"
 printf 'Source: vela\n\nPackage: vela\nArchitecture: any\n' > "$shlibs/debian/control"
 mapfile -t binaries < <(find "$tree/usr" -type f \( -name '*.so' -o -path '*/usr/bin/*' \))
-depends="$(cd "$shlibs" && dpkg-shlibdeps -O "${binaries[@]}" 2> /dev/null | sed -n 's/^shlibs:Depends=//p')"
+# The libraries they link are looked up among those of the package's architecture.
+depends="$(cd "$shlibs" && DEB_HOST_ARCH="$arch" dpkg-shlibdeps -O "${binaries[@]}" 2> /dev/null \
+    | sed -n 's/^shlibs:Depends=//p')"
 
 install -d "$tree/DEBIAN"
 (cd "$tree" && find usr -type f -print0 | sort -z | xargs -0 md5sum) > "$tree/DEBIAN/md5sums"
@@ -77,7 +83,10 @@ if [[ "$archive" == 1 ]]; then
 fi
 
 if [[ "$check" == 1 ]]; then
-    if ! diff -u "$root/packaging/expected-files.txt" <(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|/$||' | sort); then
+    # The one path that names the processor: the VST3 bundle's folder for its binary.
+    cpu="$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_CPU 2> /dev/null)"
+    if ! diff -u <(sed "s|@CPU@|$cpu|" "$root/packaging/expected-files.txt") \
+                 <(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|/$||' | sort); then
         echo "the package's files differ from packaging/expected-files.txt" >&2
         exit 1
     fi

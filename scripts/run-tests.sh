@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything in Release, runs the whole test suite, then the third-party
 # plug-in validators on the built plug-ins (scripts/run-validators.sh), and checks the Debian package built from it
-# (file list, lintian). Then, unless VELA_SANITIZERS=0: builds the suite again with clang's AddressSanitizer and
+# (file list, lintian). Then the same for arm64: cross-builds it into build-arm64/ (scripts/build-arm64.sh), runs
+# its tests under qemu, holds its renders against this machine's baseline loops (scripts/compare-arm64-renders.sh)
+# and checks its package. Then, unless VELA_SANITIZERS=0: builds the suite again with clang's AddressSanitizer and
 # UndefinedBehaviourSanitizer (with the fuzz targets) into build-asan/ and runs it, fuzzes the state chunk and
 # preset file readers and vela-render's WAV input for VELA_FUZZ_SECONDS (60) each, and runs the concurrency test
 # under ThreadSanitizer from build-tsan/.
@@ -9,7 +11,8 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="${VELA_BUILD_DIR:-$root/build}"
+source "$root/scripts/configure-release.sh"
+build_dir="$(release_build_dir "$native_arch")"
 jobs="$(nproc)"
 
 "$root/scripts/install-deps.sh"
@@ -19,6 +22,13 @@ ctest --test-dir "$build_dir" --output-on-failure -j"$jobs"
 VELA_BUILD_DIR="$build_dir" "$root/scripts/run-validators.sh"
 # The Debian package from this build: its file list and lintian.
 "$root/scripts/package.sh" --check
+
+arm64_started="$SECONDS"
+"$root/scripts/build-arm64.sh"
+ctest --test-dir "$(release_build_dir arm64)" --output-on-failure -j"$jobs"
+"$root/scripts/compare-arm64-renders.sh"
+"$root/scripts/package.sh" --check --arch arm64
+echo "arm64: built, tested under qemu and packaged in $((SECONDS - arm64_started)) s"
 
 if [[ "${VELA_SANITIZERS:-1}" == 0 ]]; then
     exit 0

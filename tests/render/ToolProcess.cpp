@@ -41,7 +41,11 @@ std::string readFromStart(int fd)
 
 ToolRun runTool(const std::string& program, const std::vector<std::string>& args)
 {
-    std::vector<std::string> words { program };
+    // A tool built for another processor runs under the emulator its tests run under.
+    std::vector<std::string> words;
+    if (const std::string emulator = VELA_TOOL_EMULATOR; ! emulator.empty())
+        words.push_back(emulator);
+    words.push_back(program);
     words.insert(words.end(), args.begin(), args.end());
 
     std::vector<char*> argv;

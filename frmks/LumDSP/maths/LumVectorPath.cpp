@@ -1,6 +1,7 @@
 #include "LumVectorPath.h"
 
 #include <atomic>
+#include <cstdlib>
 
 namespace
 {
@@ -28,8 +29,15 @@ LumVectorPath lumWidestVectorPath()
 
 namespace
 {
-// Settled when the library loads, so that the audio thread never meets the first call's guard.
-const LumVectorPath settledAtLoad = lumWidestVectorPath();
+// Settled when the library loads, so that the audio thread never meets the first call's guard. LUM_BASELINE_LOOPS
+// set then makes every engine take the baseline loops, as a processor without wider ones does: how a build for
+// another processor is held against this one's (scripts/compare-arm64-renders.sh).
+const LumVectorPath settledAtLoad = []
+{
+    if (const char* baseline = std::getenv("LUM_BASELINE_LOOPS"); baseline != nullptr && *baseline != '\0')
+        forcedPath.store(static_cast<int>(LumVectorPath::baseline), std::memory_order_relaxed);
+    return lumWidestVectorPath();
+}();
 } // namespace
 
 LumVectorPath lumVectorPath()
