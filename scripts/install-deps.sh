@@ -15,6 +15,8 @@ packages=(
     libasound2 libfreetype6 libpng16-16 zlib1g libbrotli1
     libx11-6 libxext6 libxinerama1 libxrandr2 libxcursor1 libxrender1 libxcomposite1
     dpkg-dev lintian sordi man-db bsdextrautils
+    # The DAW tests (tests/daw): Ardour 7 run headless, and the LV2 reference host jalv on JACK's dummy back end.
+    ardour jalv jackd2
 )
 
 missing=()
