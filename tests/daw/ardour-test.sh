@@ -13,12 +13,13 @@ set -euo pipefail
 
 mode="$1"
 format="$2"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 if ! command -v ardour7-lua > /dev/null; then
     echo "skipped: daw.ardour $mode $format (ardour7-lua not found; Debian's package ardour has it)"
     exit 0
 fi
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 bpm=96                        # not 120, JUCE's own default, so that a tempo Ardour fails to deliver shows
 seconds=4                     # the test signal's last echo of note is over by then
