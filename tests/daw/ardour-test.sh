@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Drives Debian's Ardour 7 without a screen or a sound card (ardour7-lua with the dummy back end) on the built Vela,
 # one plug-in format at a time:
-#   ardour-test.sh renders FORMAT   a session at 48 kHz and BPM plays the test signal (test-signal.lua) through
-#                                   Vela with delay-settings.txt; Ardour's export equals vela-render of the same
-#                                   input with the same settings and tempo; saved, closed and opened again in a new
-#                                   Ardour, every parameter reads back the same and a second export is identical
+#   ardour-test.sh renders FORMAT   a session at 48 kHz and 96 BPM plays the test signal (test-signal.lua)
+#                                   through Vela with delay-settings.txt; Ardour's export equals vela-render of
+#                                   the same input with the same settings and tempo; saved, closed and opened again
+#                                   in a new Ardour, every parameter reads back the same and a second export is
+#                                   identical
 #   ardour-test.sh ramp FORMAT      Mix automated from 0 to 100 % over the test: the export follows it, no clicks
 #   ardour-test.sh presets FORMAT   the factory presets or programs, loading one, an edit, then Init
 # FORMAT is lv2, vst3 or vst2. Takes the built files from VELA_RENDER, VELA_AUDIO_CHECK, VELA_ARTEFACTS,
@@ -22,7 +23,7 @@ fi
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 bpm=96                        # not 120, JUCE's own default, so that a tempo Ardour fails to deliver shows
-seconds=4                     # the test signal's last echo of note is over by then
+seconds=4                     # the test's length: the click at 2.2 s and the first of its echoes
 tolerance=1e-5                # the block path's distance from the per-sample reference
 preset="Dotted Ping-Pong"     # loaded before the edit and Init in the presets test
 edit="feedback=33"
@@ -45,9 +46,10 @@ cp "$here/float-wav.format" "$here/float-wav.preset" "$ardour_config/export/"
 
 # The build's plug-ins and nothing installed: Ardour takes LV2 bundles from LV2_PATH, VST3 bundles from VST3_PATH,
 # VST2 from LXVST_PATH. A headless Ardour reads VST plug-ins only from the scanners' caches, which the scanners
-# write for it, in the new HOME. Ardour looks a cache up by a hash of the plug-in's canonical path (no "..", no
-# "//", no symbolic links), while a scanner names it after the path exactly as it was given: scanned under any
-# other spelling, the cache is there and Ardour still shows no VST plug-in. Hence the canonical paths.
+# write for it, in the new HOME. Ardour looks a cache up by the SHA-1 of the module's canonical path, while a
+# scanner names it after the path exactly as it was given: a bundle scanned as .../LV2/Vela.lv2/../../VST3/...
+# has its cache in place and Ardour still shows no VST plug-in, in a HOME under /tmp or /opt alike. Hence
+# realpath.
 artefacts="$(realpath "$VELA_ARTEFACTS")"
 export LV2_PATH="$artefacts/LV2" VST3_PATH="$artefacts/VST3" LXVST_PATH="$artefacts/VST"
 case "$format" in
@@ -58,18 +60,22 @@ esac
 "$VELA_RENDER" --list-params > "$work/params.txt"
 export VELA_LUA_DIR="$here" VELA_FORMAT="$format" VELA_LV2_URI VELA_PARAMS="$work/params.txt"
 export VELA_SETTINGS="$here/delay-settings.txt" VELA_BPM="$bpm" VELA_SECONDS="$seconds" VELA_RAMP=""
-export VELA_SESSION_DIR="$work/session" VELA_OUT="$work/exports"
+export VELA_SESSION_DIR="$work/session"
 export VELA_EXPORT_PRESET
 VELA_EXPORT_PRESET="$(sed -n 's/.*<ExportPreset id="\([^"]*\)".*/\1/p' "$here/float-wav.preset")"
 
-# Runs one Lua script in a new Ardour, its lines for this driver into NAME.lines. Ardour 7.3's luasession
-# corrupts its heap now and then around an export (a race in its own export code: it happens with no plug-in on
-# the track at all, and never under gdb or valgrind), and dies of SIGSEGV or SIGABRT; such a run is tried again
-# from scratch, and says so.
+# Runs one Lua script in a new Ardour, its lines for this driver into NAME.lines and its exports into
+# exports/NAME. Ardour 7.3's luasession corrupts its heap now and then around an export (a race in its own export
+# code: it happens with no plug-in on the track at all, and never under gdb or valgrind), and dies of SIGSEGV or
+# SIGABRT; such a run is tried again from scratch, and says so.
 run_ardour() {
     local name="$1" script="$2" attempt status
+    export VELA_OUT="$work/exports/$name"
     for ((attempt = 1; attempt <= ardour_attempts; attempt++)); do
         status=0
+        rm -rf "$VELA_OUT"
+        # Every script but the one that opens it again makes the session anew.
+        [[ "$script" == reopen-session.lua ]] || rm -rf "$VELA_SESSION_DIR"
         timeout --kill-after=10 "$ardour_limit_seconds" ardour7-lua "$here/$script" > "$work/$name.log" 2>&1 \
             || status=$?
         if ((status == 0)); then
@@ -83,7 +89,6 @@ run_ardour() {
             return 1
         fi
         echo "ardour7-lua died of signal $((status - 128)) in $script, attempt $attempt of $ardour_attempts"
-        [[ "$script" != make-session.lua ]] || rm -rf "$VELA_SESSION_DIR" "$VELA_OUT"
     done
     cat "$work/$name.log"
     echo "FAIL: $script never ran through"
@@ -100,9 +105,9 @@ while read -r setting; do
     [[ -z "$setting" ]] || render_args+=(--set "$setting")
 done < "$VELA_SETTINGS"
 
-# The single export file in OUT/NAME.
+# The file of export NAME that RUN made.
 exported() {
-    find "$VELA_OUT/$1" -name '*.wav'
+    find "$work/exports/$1/$2" -name '*.wav'
 }
 
 check_renders() {
@@ -110,13 +115,13 @@ check_renders() {
     local latency
     latency="$(lines made LATENCY)"
     echo "Ardour's block size: $(lines made BLOCK | cut -f2 | sort -u | tr '\n' ' ')latency reported: $latency"
-    "$VELA_RENDER" "$(exported input)" "$work/reference.wav" "${render_args[@]}"
+    "$VELA_RENDER" "$(exported made input)" "$work/reference.wav" "${render_args[@]}"
     echo "$format in Ardour against vela-render:"
-    "$VELA_AUDIO_CHECK" match "$(exported first)" "$work/reference.wav" "$latency" "$tolerance"
+    "$VELA_AUDIO_CHECK" match "$(exported made first)" "$work/reference.wav" "$latency" "$tolerance"
 
     run_ardour reopened reopen-session.lua
     echo "the second export against the first:"
-    "$VELA_AUDIO_CHECK" match "$(exported second)" "$(exported first)" 0 0
+    "$VELA_AUDIO_CHECK" match "$(exported reopened second)" "$(exported made first)" 0 0
     check_values_kept
 }
 
@@ -138,11 +143,11 @@ check_values_kept() {
 check_ramp() {
     VELA_RAMP=mix run_ardour made make-session.lua
     local input
-    input="$(exported input)"
+    input="$(exported made input)"
     "$VELA_RENDER" "$input" "$work/dry.wav" "${render_args[@]}" --set mix=0
     "$VELA_RENDER" "$input" "$work/wet.wav" "${render_args[@]}" --set mix=100
     echo "$format in Ardour with Mix automated from 0 to 100 %:"
-    "$VELA_AUDIO_CHECK" ramp "$(exported first)" "$work/dry.wav" "$work/wet.wav" "$seconds"
+    "$VELA_AUDIO_CHECK" ramp "$(exported made first)" "$work/dry.wav" "$work/wet.wav" "$seconds"
 }
 
 # Values as id<TAB>value for one step of presets.lua.
