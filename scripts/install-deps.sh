@@ -20,6 +20,8 @@ packages=(
     # The arm64 libraries it links, beside this machine's: each is Multi-Arch: same, so it takes nothing away.
     libexpat1-dev:arm64 libfreetype-dev:arm64 libpng-dev:arm64 libjpeg-dev:arm64 zlib1g-dev:arm64
     libasound2-dev:arm64 libsndfile1-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
+    # The DAW tests (tests/daw): Ardour 7 run headless, and the LV2 reference host jalv on JACK's dummy back end.
+    ardour jalv jackd2
 )
 
 missing=()
