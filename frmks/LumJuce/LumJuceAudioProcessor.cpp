@@ -168,8 +168,10 @@ void LumJuceAudioProcessor::announceProgram()
         parameter->endChangeGesture();
     }
 
-    // Hosts show the current program's name; a pick in the editor would otherwise leave theirs stale.
-    if (program)
+    // Hosts show the current program's name; a pick in the editor would otherwise leave theirs stale. A VST 3
+    // program parameter can't show "none": edited since, it keeps the host's last pick rather than being moved to
+    // a program nobody loaded, which a host would record and load on playback.
+    if (program && (wrapperType != wrapperType_VST3 || currentPresetIndex() >= 0))
         updateHostDisplay(juce::AudioProcessorListener::ChangeDetails().withProgramChanged(true));
     announcingThread.store({});
 }

@@ -241,20 +241,29 @@ TEST(HostProgramsRefused, ARefusedPresetChangesNothing)
     }
 }
 
+// The VST3 build, prepared, with the program parameter its host shows.
+class HostProgramsVst3 : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(plugin.instance, nullptr) << plugin.error;
+        plugin.instance->prepareToPlay(hostSampleRate, hostBlockSize);
+        program = findParameter(*plugin.instance, "Program");
+        ASSERT_NE(program, nullptr);
+    }
+
+    const BankHome bank;
+    HostedPlugin plugin = loadPlugin(PluginFormat::vst3);
+    juce::AudioProcessorParameter* program = nullptr;
+};
+
 // A VST 3 host sets its program parameter and waits for the call to return: the plug-in sends nothing back
 // meanwhile (a program edit then would reach the host before its own value is stored). The values the
 // program brings follow from the message thread.
-TEST(HostProgramsVst3, NothingIsSentBackWhileTheHostSetsTheProgram)
+TEST_F(HostProgramsVst3, NothingIsSentBackWhileTheHostSetsTheProgram)
 {
-    const BankHome bank;
-    auto plugin = loadPlugin(PluginFormat::vst3);
-    ASSERT_NE(plugin.instance, nullptr) << plugin.error;
     auto& instance = *plugin.instance;
-    instance.prepareToPlay(hostSampleRate, hostBlockSize);
-
-    auto* program = findParameter(instance, "Program");
-    ASSERT_NE(program, nullptr);
-
     for (const auto* name : { "Wide Spread", "Init", "Clean Slapback" })
     {
         const int k = listedBank.indexOf(name);
@@ -269,6 +278,26 @@ TEST(HostProgramsVst3, NothingIsSentBackWhileTheHostSetsTheProgram)
         EXPECT_NEAR(timeOf(instance), presetTime(name), 0.5f) << name << ": the host learns the program's values";
         EXPECT_EQ(instance.getCurrentProgram(), k) << name;
     }
+}
+
+// A host picks a program and edits a parameter before the plug-in has told it the program's values: the host's
+// program parameter stays at its pick. Moved to the first program, it would be recorded as a pick of that program
+// and load it on playback.
+TEST_F(HostProgramsVst3, AnEditRightAfterAPickLeavesTheHostsProgramAlone)
+{
+    auto& instance = *plugin.instance;
+    const int k = listedBank.indexOf("Wide Spread");
+
+    instance.setCurrentProgram(k);
+    findParameter(instance, "Mix")->setValueNotifyingHost(0.9f);
+    HostEars ears;
+    instance.addListener(&ears);
+    deliverChanges(instance);
+    instance.removeListener(&ears);
+
+    EXPECT_EQ(ears.changed.count(program->getParameterIndex()), 0u);
+    EXPECT_EQ(instance.getCurrentProgram(), k);
+    EXPECT_NEAR(timeOf(instance), presetTime("Wide Spread"), 0.5f) << "the program's values still reach the host";
 }
 
 TEST_P(HostPrograms, NoCurrentProgramStaysWithinWhatTheFormatCanSay)
