@@ -77,6 +77,10 @@ run() {
         [[ -z "$seed" ]] || result+=", replay with --random-seed $seed"
     fi
     printf 'validator %-22s %s, %d s, %s\n' "$name" "$result" "$seconds" "$log"
+    # Where CI keeps only what was printed, the end of the log shows which test was running.
+    if [[ "$result" != pass ]]; then
+        tail -n 15 "$log" | sed 's/^/    /'
+    fi
 }
 
 declare -A plugin_of=([vst3]="$vst3_bundle" [vst2]="$vst2_plugin" [lv2]="$lv2_bundle")
