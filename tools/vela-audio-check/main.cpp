@@ -1,9 +1,10 @@
-// Compares what a DAW exported with what vela-render made of the same input. Reads through libsndfile.
+// Holds a render against a reference: what a DAW exported against what vela-render made of the same input, or the
+// renders of two builds. Reads through libsndfile.
 //
-//   daw-audio-check match EXPORT REFERENCE LATENCY TOLERANCE
+//   vela-audio-check match EXPORT REFERENCE LATENCY TOLERANCE
 //       EXPORT, less its first LATENCY frames, equals REFERENCE within TOLERANCE over REFERENCE's length, and is
 //       not silence. Prints the largest difference.
-//   daw-audio-check ramp EXPORT DRY WET SECONDS
+//   vela-audio-check ramp EXPORT DRY WET SECONDS
 //       EXPORT is DRY and WET mixed with a wet share that rises from 0 to 1 over SECONDS as a straight line, as
 //       a Mix ramp plays it: measured in 50 ms windows, each within 0.05 of the ramp, and without a click (a step
 //       from one sample to the next more than 0.02 beyond DRY's and WET's own).
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,7 @@ struct Audio
 
 bool fail(const std::string& message)
 {
-    std::fprintf(stderr, "daw-audio-check: %s\n", message.c_str());
+    std::fprintf(stderr, "vela-audio-check: %s\n", message.c_str());
     return false;
 }
 
@@ -70,7 +72,10 @@ bool match(const char* exportPath, const char* referencePath, long latency, doub
     for (long n = 0; n < reference.frames(); ++n)
         for (int c = 0; c < reference.channels; ++c)
         {
-            const double difference = std::fabs(exported.at(n + latency, c) - reference.at(n, c));
+            double difference = std::fabs(exported.at(n + latency, c) - reference.at(n, c));
+            // A NaN on one side is as far from the other as samples can be.
+            if (std::isnan(difference))
+                difference = std::numeric_limits<double>::infinity();
             peak = std::max(peak, std::fabs(static_cast<double>(reference.at(n, c))));
             if (difference > largest)
             {
@@ -156,8 +161,8 @@ int main(int argc, char** argv)
         ok = ramp(argv[2], argv[3], argv[4], std::atof(argv[5]));
     else
     {
-        std::fprintf(stderr, "usage: daw-audio-check match EXPORT REFERENCE LATENCY TOLERANCE\n"
-                             "       daw-audio-check ramp EXPORT DRY WET SECONDS\n");
+        std::fprintf(stderr, "usage: vela-audio-check match EXPORT REFERENCE LATENCY TOLERANCE\n"
+                             "       vela-audio-check ramp EXPORT DRY WET SECONDS\n");
         return 2;
     }
     return ok ? 0 : 1;
